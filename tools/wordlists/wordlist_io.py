@@ -1,0 +1,127 @@
+"""Small helpers shared by the English, Spanish and filter-table generators.
+
+A list file is UTF-8 text, one entry a line, LF line ends, a final newline, no
+comments and no blank lines, entries in load order. Tables whose values are texts
+are written as `key<TAB>value`, the value with C-style escapes.
+"""
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.dirname(os.path.dirname(HERE))
+DATA = os.path.join(REPO, 'engine', 'data')
+CURATED = os.path.join(HERE, 'curated')
+CACHE = os.environ.get('WORDLIST_CACHE', os.path.join(HERE, '.cache'))
+
+# Characters a built-in Latin-script entry may use (the set user stop words are
+# checked against), plus the space that separates the words of a phrase.
+ENTRY_CHARS = set('aàáâãäåæbcçdðeèéêëfghiìíîïjklmnñoòóôõöpqrsßtuùúûüvwxyýz0123456789-/')
+
+
+def cache_path(*parts):
+    path = os.path.join(CACHE, *parts)
+    if not os.path.exists(path):
+        sys.exit(f'missing {path}: run tools/wordlists/fetch_sources.sh first')
+    return path
+
+
+def source_version(kind, package):
+    """Version of a fetched package, as recorded by fetch_sources.sh."""
+    base = os.path.join(CACHE, kind, package)
+    for name in ('.version', os.path.join('package', '.version')):
+        path = os.path.join(base, name)
+        if os.path.exists(path):
+            return open(path, encoding='ascii').read().strip()
+    return '?'
+
+
+def read_curated(*parts):
+    """Entries of a curated text file: one a line; '#' starts a comment line;
+    blank lines are skipped; surrounding blanks are kept only inside the entry."""
+    path = os.path.join(CURATED, *parts)
+    out = []
+    with open(path, encoding='utf-8') as f:
+        for line in f:
+            line = line.rstrip('\n')
+            if not line.strip() or line.lstrip().startswith('#'):
+                continue
+            out.append(line)
+    return out
+
+
+def read_words(*parts):
+    """Curated word list: whitespace-trimmed entries, in file order."""
+    return [w.strip() for w in read_curated(*parts)]
+
+
+def check_latin1(entries, where):
+    for e in entries:
+        try:
+            e.encode('latin-1')
+        except UnicodeEncodeError:
+            sys.exit(f'{where}: entry {e!r} is not Latin-1')
+
+
+def write_list(relpath, entries):
+    """Write a keys-only list under engine/data."""
+    check_latin1(entries, relpath)
+    for e in entries:
+        if not e or '\n' in e or '\t' in e:
+            sys.exit(f'{relpath}: bad entry {e!r}')
+    path = os.path.join(DATA, relpath)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, 'w', encoding='utf-8', newline='\n') as f:
+        f.write(''.join(e + '\n' for e in entries))
+    print(f'{relpath}: {len(entries)} entries, {len(set(entries))} distinct')
+
+
+def escape_value(raw):
+    """C-style escaping of a replacement text given as Latin-1 bytes: control,
+    space and non-ASCII bytes as \\xHH, the backslash as \\\\."""
+    out = []
+    for b in raw:
+        if b == 0x5C:
+            out.append('\\\\')
+        elif b <= 0x20 or b >= 0x7F:
+            out.append('\\x%02X' % b)
+        else:
+            out.append(chr(b))
+    return ''.join(out)
+
+
+def write_table(relpath, pairs):
+    """Write a key<TAB>value list under engine/data; values are bytes."""
+    lines = []
+    for key, value in pairs:
+        check_latin1([key], relpath)
+        if not key or '\t' in key or '\n' in key:
+            sys.exit(f'{relpath}: bad key {key!r}')
+        lines.append(key + '\t' + escape_value(value))
+    path = os.path.join(DATA, relpath)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, 'w', encoding='utf-8', newline='\n') as f:
+        f.write(''.join(l + '\n' for l in lines))
+    print(f'{relpath}: {len(lines)} entries, {len({k for k, _ in pairs})} distinct')
+
+
+# Accent folding applied to Spanish normal forms before the stop-word and verb
+# lookups: acute, grave, circumflex and tilde vowels lose the accent; ñ, ü, ç stay.
+_SPANISH_ACCENTS = {'a': 'áàâã', 'e': 'éèê', 'i': 'íìî', 'o': 'óòô', 'u': 'úùû'}
+SPANISH_FOLD = {ord(c): base for base, cs in _SPANISH_ACCENTS.items() for c in cs}
+SPANISH_FOLD.update({ord(c.upper()): base.upper()
+                     for base, cs in _SPANISH_ACCENTS.items() for c in cs})
+
+
+def fold_spanish(word):
+    return word.translate(SPANISH_FOLD)
+
+
+def with_folded(words, fold):
+    """Each word followed by its folded copy when that differs."""
+    out = []
+    for w in words:
+        out.append(w)
+        f = fold(w)
+        if f != w:
+            out.append(f)
+    return out
