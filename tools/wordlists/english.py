@@ -143,10 +143,93 @@ def stop_words(freq):
     return sorted(chosen)
 
 
+
+
+# --- stop verbs --------------------------------------------------------------
+
+def third_person(verb):
+    if re.search(r'(s|x|z|ch|sh|o)$', verb):
+        return verb + 'es'
+    if re.search(r'[^aeiou]y$', verb):
+        return verb[:-1] + 'ies'
+    return verb + 's'
+
+
+def regular_past(verb, exceptions):
+    """Past tense of a regular verb; doubled consonants (stopped, occurred) come from
+    WordNet's exception list."""
+    for form in exceptions.get(verb, ()):
+        if form.endswith('ed'):
+            return form
+    if verb.endswith('e'):
+        return verb + 'd'
+    if re.search(r'[^aeiou]y$', verb):
+        return verb[:-1] + 'ied'
+    return verb + 'ed'
+
+
+def verb_exceptions():
+    """WordNet verb.exc: base -> inflected forms (caught, abetted)."""
+    forms = collections.defaultdict(list)
+    with open(cache_path(*WORDNET, 'verb.exc')) as f:
+        for line in f:
+            inflected, base = line.split()[:2]
+            forms[base].append(inflected)
+    return forms
+
+
+def irregular_verbs():
+    """npm english-verbs-irregular: base -> list of (past, past participle) pairs."""
+    with open(cache_path('npm', 'english-verbs-irregular', 'dist', 'verbs.json')) as f:
+        return {verb: [tuple(pair) for pair in pairs] for verb, pairs in json.load(f).items()}
+
+
+def verb_forms(verb, irregular, exceptions):
+    """A verb's row: base, third person singular, then the past and, where it is a
+    different word, the past participle; an irregular verb gives every pair its table
+    lists (got/gotten and got/got). A row repeats a word where the language does
+    (put puts put, come comes came come)."""
+    forms = [verb, third_person(verb)]
+    for past, participle in irregular.get(verb, [(regular_past(verb, exceptions),) * 2]):
+        forms.append(past)
+        if participle != past:
+            forms.append(participle)
+    return forms
+
+
+def stop_verbs(freq):
+    """Rows of the commonest verbs by WordNet sense frequency, until the list is full,
+    after the verbs that are always taken. Verbs used more as nouns than as verbs are
+    skipped (their forms name things)."""
+    irregular = irregular_verbs()
+    exceptions = verb_exceptions()
+    reject = set(read_words('english', 'stop_verbs_reject.txt'))
+    always = read_words('english', 'stop_verbs_always.txt')
+    ranked = sorted(freq['2'].items(), key=lambda vc: (-vc[1], vc[0]))
+    entries, taken = [], set()
+    for verb in always + [v for v, _ in ranked]:
+        if verb in taken or not is_plain_word(verb) or verb in reject:
+            continue
+        if verb not in always and freq['1'][verb] * 2 > freq['2'][verb]:
+            continue
+        forms = verb_forms(verb, irregular, exceptions)
+        left = STOP_VERBS - len(entries) - len(forms)
+        if left < 0 or 0 < left < 3:      # a row has at least three forms
+            continue
+        entries += forms
+        taken.add(verb)
+        if len(entries) == STOP_VERBS:
+            break
+    if len(entries) != STOP_VERBS:
+        sys.exit(f'stop verbs: {len(entries)} entries')
+    return entries
+
+
 def main():
     freq = wordnet_frequencies()
     sw = stop_words(freq)
     write_list('english/stop_words.txt', sw)
+    write_list('english/stop_verbs.txt', stop_verbs(freq))
     write_list('english/abbreviations.txt', read_words('english', 'abbreviations.txt'))
 
 
