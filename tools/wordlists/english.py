@@ -225,11 +225,55 @@ def stop_verbs(freq):
     return entries
 
 
+# --- stop phrases ------------------------------------------------------------
+
+def noun_exceptions():
+    """WordNet noun.exc: singular -> irregular plurals (analyses, criteria)."""
+    plurals = collections.defaultdict(list)
+    with open(cache_path(*WORDNET, 'noun.exc')) as f:
+        for line in f:
+            plural, singular = line.split()[:2]
+            plurals[singular].append(plural)
+    return plurals
+
+
+def regular_plural(noun):
+    if re.search(r'(s|x|z|ch|sh)$', noun):
+        return noun + 'es'
+    if re.search(r'[^aeiou]y$', noun):
+        return noun[:-1] + 'ies'
+    return noun + 's'
+
+
+def stop_phrases():
+    """Each chosen noun, followed by its plural when the plural is a known word."""
+    known = scowl_words(50)
+    exceptions = noun_exceptions()
+    entries, seen = [], set()
+    for line in read_words('english', 'stop_phrases.txt'):
+        lemma, *given = line.split()
+        if lemma in seen:
+            continue
+        seen.add(lemma)
+        entries.append(lemma)
+        if given:
+            entries += [g for g in given if g != '-']
+            continue
+        for plural in exceptions.get(lemma, []) or [regular_plural(lemma)]:
+            if plural in known and plural != lemma:
+                entries.append(plural)
+                break
+    if len(entries) != STOP_PHRASES:
+        sys.exit(f'stop phrases: {len(entries)} entries, {len(set(entries))} distinct')
+    return entries
+
+
 def main():
     freq = wordnet_frequencies()
     sw = stop_words(freq)
     write_list('english/stop_words.txt', sw)
     write_list('english/stop_verbs.txt', stop_verbs(freq))
+    write_list('english/stop_phrases.txt', stop_phrases())
     write_list('english/abbreviations.txt', read_words('english', 'abbreviations.txt'))
 
 
