@@ -68,8 +68,117 @@ def stop_words():
     return entries
 
 
+# --- verbs -------------------------------------------------------------------
+
+TENSES = ('INDICATIVE_PRESENT', 'INDICATIVE_IMPERFECT', 'INDICATIVE_PRETERITE',
+          'INDICATIVE_FUTURE', 'CONDITIONAL_PRESENT', 'SUBJUNCTIVE_PRESENT',
+          'SUBJUNCTIVE_IMPERFECT_RA', 'SUBJUNCTIVE_IMPERFECT_SE', 'SUBJUNCTIVE_FUTURE')
+
+CONJUGATE_JS = """
+const sv = require(process.argv[1]);
+const [verbs, tenses] = JSON.parse(process.argv[2]);
+const out = {};
+for (const v of verbs) {
+  out[v] = {};
+  for (const t of tenses) {
+    out[v][t] = [0, 1, 2, 3, 4, 5].map(p => sv.getConjugation(v, t, p));
+  }
+}
+process.stdout.write(JSON.stringify(out));
+"""
+
+
+def conjugate(verbs):
+    """Simple tenses of each verb from npm spanish-verbs (run with node)."""
+    module = cache_path('npm', 'spanish-verbs', 'dist', 'index.js')
+    result = subprocess.run(['node', '-e', CONJUGATE_JS, module, json.dumps([verbs, TENSES])],
+                            check=True, capture_output=True, text=True, encoding='utf-8')
+    return json.loads(result.stdout)
+
+
+def irregular_rows():
+    rows = {}
+    for line in read_words('spanish', 'verb_irregular.txt'):
+        verb, tense, forms = line.split('\t')
+        rows[(verb, tense)] = forms.split()
+    return rows
+
+
+def verb_row(verb, tenses, irregular):
+    """Infinitive, the nine simple tenses, the imperative (tú, vosotros), the gerund
+    and the four forms of the past participle."""
+    stem, ending = verb[:-2], verb[-2:]
+    forms = [verb]
+    for tense in TENSES:
+        forms += irregular.get((verb, tense), tenses[tense])
+    forms.append(tenses['INDICATIVE_PRESENT'][2])          # tú: habla
+    forms.append(verb[:-1] + 'd')                          # vosotros: hablad
+    forms.append(stem + ('ando' if ending == 'ar' else 'iendo'))
+    participle = irregular.get((verb, 'PARTICIPLE'),
+                               [stem + ('ado' if ending == 'ar' else 'ido')])[0]
+    base = participle[:-1]
+    forms += [participle, base + 'a', base + 'os', base + 'as']
+    return list(dict.fromkeys(forms))
+
+
+def verbs():
+    chosen = read_words('spanish', 'verbs.txt')
+    drop = set(read_words('spanish', 'verb_forms_drop.txt'))
+    exceptions = set(read_words('spanish', 'verb_exceptions.txt'))
+    conjugated = conjugate(chosen)
+    irregular = irregular_rows()
+    rows = {}
+    for verb in chosen:
+        rows[verb] = [f for f in verb_row(verb, conjugated[verb], irregular)
+                      if f not in drop and f not in exceptions]
+    # Whole rows while they fit; the row that does not fit any more fills the list form by
+    # form (tense by tense), so that the list holds exactly the wanted number.
+    entries = []
+    for verb in chosen:
+        entries = fill(entries, rows[verb], VERBS)
+        if len(entries) == VERBS:
+            break
+    if len(entries) != VERBS:
+        sys.exit(f'verbs: {len(entries)} entries')
+    return entries
+
+
+# --- adjectives --------------------------------------------------------------
+
+_UNSTRESS = str.maketrans('áéíóú', 'aeiou')
+
+
+def adjective_forms(lemma):
+    """Masculine and feminine, singular and plural of a regular adjective."""
+    if lemma.endswith('o'):
+        return [lemma, lemma[:-1] + 'a', lemma + 's', lemma[:-1] + 'as']
+    if lemma.endswith(('e', 'a')):
+        return [lemma, lemma + 's']
+    if lemma.endswith('z'):
+        return [lemma, lemma[:-1] + 'ces']
+    if len(lemma) > 2 and lemma[-2] in 'áéíóú' and lemma[-1] in 'ns':
+        # a stressed final syllable loses its written accent: común, comunes
+        return [lemma, lemma[:-2] + lemma[-2:].translate(_UNSTRESS) + 'es']
+    return [lemma, lemma + 'es']
+
+
+def adjectives():
+    exceptions = set(read_words('spanish', 'adjective_exceptions.txt'))
+    entries = []
+    for lemma in read_words('spanish', 'adjectives.txt'):
+        forms = [f for f in adjective_forms(lemma) if f not in exceptions]
+        entries = fill(entries, forms, ADJECTIVES)
+        if len(entries) == ADJECTIVES:
+            break
+    if len(entries) != ADJECTIVES:
+        sys.exit(f'adjectives: {len(entries)} entries')
+    return entries
+
+
 def main():
     write_list('spanish/stop_words.txt', stop_words())
+    write_list('spanish/verbs.txt', verbs())
+    write_list('spanish/adjectives.txt', adjectives())
     for name in ('link_words', 'verb_exceptions', 'adjective_exceptions', 'abbreviations'):
         write_list(f'spanish/{name}.txt', read_words('spanish', f'{name}.txt'))
 
