@@ -48,6 +48,12 @@ def fill(entries, words, count):
     return entries
 
 
+def fill_whole(entries, words, count):
+    """Append all forms of one word (with folded copies) only if they all fit."""
+    trial = fill(list(entries), words, 10 ** 6)
+    return trial if len(trial) <= count else entries
+
+
 # --- stop words --------------------------------------------------------------
 
 def stop_words():
@@ -156,6 +162,8 @@ def adjective_forms(lemma):
         return [lemma, lemma + 's']
     if lemma.endswith('z'):
         return [lemma, lemma[:-1] + 'ces']
+    if lemma.endswith('s'):
+        return [lemma]                      # invariable: gratis
     if len(lemma) > 2 and lemma[-2] in 'áéíóú' and lemma[-1] in 'ns':
         # a stressed final syllable loses its written accent: común, comunes
         return [lemma, lemma[:-2] + lemma[-2:].translate(_UNSTRESS) + 'es']
@@ -167,7 +175,7 @@ def adjectives():
     entries = []
     for lemma in read_words('spanish', 'adjectives.txt'):
         forms = [f for f in adjective_forms(lemma) if f not in exceptions]
-        entries = fill(entries, forms, ADJECTIVES)
+        entries = fill_whole(entries, forms, ADJECTIVES)
         if len(entries) == ADJECTIVES:
             break
     if len(entries) != ADJECTIVES:
@@ -175,8 +183,50 @@ def adjectives():
     return entries
 
 
+# --- stop phrases ------------------------------------------------------------
+
+TWO_WORD_PHRASES = 112
+
+# Ordinal words: units, the teens written as one word, tens, hundreds and a thousand.
+ORDINALS = (
+    'primero segundo tercero cuarto quinto sexto séptimo octavo noveno décimo '
+    'undécimo duodécimo decimoprimero decimosegundo decimotercero decimocuarto '
+    'decimoquinto decimosexto decimoséptimo decimoctavo decimonoveno '
+    'vigésimo trigésimo cuadragésimo quincuagésimo sexagésimo septuagésimo '
+    'octogésimo nonagésimo centésimo ducentésimo tricentésimo cuadringentésimo '
+    'quingentésimo sexcentésimo septingentésimo octingentésimo noningentésimo '
+    'milésimo').split()
+
+
+def noun_plural(noun):
+    if noun[-1] in 'aeiouáéó':
+        return noun + 's'
+    if noun.endswith('z'):
+        return noun[:-1] + 'ces'
+    if len(noun) > 2 and noun[-2] in 'áéíóú' and noun[-1] in 'ns':
+        return noun[:-2] + noun[-2:].translate(_UNSTRESS) + 'es'   # acción, acciones
+    return noun + 'es'
+
+
+def stop_phrases():
+    entries = fill([], read_words('spanish', 'stop_phrases_two_words.txt'), TWO_WORD_PHRASES)
+    if len(entries) != TWO_WORD_PHRASES:
+        sys.exit(f'two-word stop phrases: {len(entries)} entries')
+    for ordinal in ORDINALS:
+        stem = ordinal[:-1]
+        entries = fill(entries, [ordinal, stem + 'a', stem + 'os', stem + 'as'], STOP_PHRASES)
+    for line in read_words('spanish', 'stop_phrases_nouns.txt'):
+        lemma, *given = line.split()
+        forms = [lemma] + ([g for g in given if g != '-'] if given else [noun_plural(lemma)])
+        entries = fill_whole(entries, forms, STOP_PHRASES)
+    if len(entries) != STOP_PHRASES:
+        sys.exit(f'stop phrases: {len(entries)} entries')
+    return entries
+
+
 def main():
     write_list('spanish/stop_words.txt', stop_words())
+    write_list('spanish/stop_phrases.txt', stop_phrases())
     write_list('spanish/verbs.txt', verbs())
     write_list('spanish/adjectives.txt', adjectives())
     for name in ('link_words', 'verb_exceptions', 'adjective_exceptions', 'abbreviations'):
