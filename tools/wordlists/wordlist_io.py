@@ -125,3 +125,75 @@ def with_folded(words, fold):
         if f != w:
             out.append(f)
     return out
+
+
+# --- checks -------------------------------------------------------------------
+
+class Checker:
+    """Collects failed checks of generated lists; `done()` reports and exits."""
+
+    def __init__(self):
+        self.failures = 0
+        self.passed = 0
+
+    def ok(self, condition, message):
+        if condition:
+            self.passed += 1
+        else:
+            self.failures += 1
+            print('FAIL', message)
+
+    def read(self, relpath):
+        """Lines of a list file, checking the file format on the way."""
+        path = os.path.join(DATA, relpath)
+        raw = open(path, 'rb').read()
+        text = raw.decode('utf-8')
+        self.ok(raw.endswith(b'\n'), f'{relpath}: no final newline')
+        self.ok(b'\r' not in raw, f'{relpath}: carriage return')
+        lines = text[:-1].split('\n') if text else []
+        self.ok(all(lines), f'{relpath}: blank line')
+        check_latin1(lines, relpath)
+        return lines
+
+    def counts(self, relpath, lines, count, distinct=None):
+        self.ok(len(lines) == count, f'{relpath}: {len(lines)} entries, {count} wanted')
+        want = count if distinct is None else distinct
+        self.ok(len(set(lines)) == want, f'{relpath}: {len(set(lines))} distinct, {want} wanted')
+
+    def chars(self, relpath, lines, allowed):
+        for e in lines:
+            self.ok(set(e) <= allowed, f'{relpath}: bad character in {e!r}')
+
+    def include(self, relpath, lines, words):
+        have = set(lines)
+        for w in words:
+            self.ok(w in have, f'{relpath}: {w!r} missing')
+
+    def exclude(self, relpath, lines, words):
+        have = set(lines)
+        for w in words:
+            self.ok(w not in have, f'{relpath}: {w!r} must not be there')
+
+    def done(self):
+        print(f'{self.passed} passed, {self.failures} failed')
+        sys.exit(1 if self.failures else 0)
+
+
+def unescape_value(text):
+    """Inverse of escape_value: the replacement text as bytes."""
+    out = bytearray()
+    i = 0
+    while i < len(text):
+        if text[i] == '\\':
+            if text[i + 1] == '\\':
+                out.append(0x5C)
+                i += 2
+            elif text[i + 1] == 'x':
+                out.append(int(text[i + 2:i + 4], 16))
+                i += 4
+            else:
+                raise ValueError(f'bad escape in {text!r}')
+        else:
+            out += text[i].encode('latin-1')
+            i += 1
+    return bytes(out)
