@@ -3,6 +3,7 @@
 // sets as ByteSets.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -15,6 +16,9 @@ class ByteSet {
   constexpr ByteSet(std::string_view members) {  // NOLINT: implicit on purpose
     for (char c : members) add(static_cast<unsigned char>(c));
   }
+  template <std::size_t N>
+  constexpr ByteSet(const char (&members)[N])  // NOLINT: implicit on purpose
+      : ByteSet(std::string_view(members, N - 1)) {}
   constexpr void add(unsigned char c) { bits_[c >> 6] |= std::uint64_t{1} << (c & 63); }
   constexpr bool contains(unsigned char c) const { return (bits_[c >> 6] >> (c & 63)) & 1; }
   constexpr bool contains(char c) const { return contains(static_cast<unsigned char>(c)); }
