@@ -4,7 +4,11 @@ folded copies, the exception lists, and the entries that must be in or must stay
 
 Run: /usr/bin/python3 tools/wordlists/check_spanish.py
 """
-from wordlist_io import ENTRY_CHARS, Checker, fold_spanish
+import os
+import subprocess
+import tempfile
+
+from wordlist_io import CACHE, ENTRY_CHARS, Checker, fold_spanish, read_words
 
 c = Checker()
 PHRASE_CHARS = (ENTRY_CHARS - set('0123456789ß')) | {' '}
@@ -61,4 +65,37 @@ c.include('spanish/verb_exceptions.txt', lists['verb_exceptions'],
           'examen joven origen orígen tambien volumen'.split())
 c.include('spanish/abbreviations.txt', lists['abbreviations'],
           'a ab abr ac acad apt av cía cia miérc sáb c/o'.split())
+
+
+def hunspell_forms(verbs):
+    """Every form hunspell-es derives from the given verbs' dictionary lines, plus the
+    dictionary's flagless words (irregular forms are separate entries there)."""
+    base = os.path.join(CACHE, 'deb', 'hunspell-es', 'usr', 'share', 'hunspell', 'es_ES')
+    unmunch = os.path.join(CACHE, 'deb', 'hunspell-tools', 'usr', 'bin', 'unmunch')
+    if not (os.path.exists(base + '.dic') and os.path.exists(unmunch)):
+        return None
+    with open(base + '.dic', encoding='utf-8') as f:
+        lines = f.read().split('\n')[1:]
+    words = {l.split('/')[0] for l in lines if l}
+    chosen = [l for l in lines if l.split('/')[0] in verbs]
+    with tempfile.NamedTemporaryFile('w', suffix='.dic', encoding='utf-8') as dic:
+        dic.write(f'{len(chosen)}\n' + '\n'.join(chosen) + '\n')
+        dic.flush()
+        out = subprocess.run([unmunch, dic.name, base + '.aff'], capture_output=True,
+                             check=True).stdout.decode('utf-8')
+    return words | set(out.split())
+
+
+# The accented spellings of the verb forms (not their folded copies) must be Spanish words
+# that hunspell-es knows; it does not expand the inflected participles, so those are
+# checked by rule (they end in -ado/-ido/-to/-cho and their inflections).
+forms = hunspell_forms(set(read_words('spanish', 'verbs.txt')))
+if forms is None:
+    print('hunspell-es not fetched: verb forms not cross-checked')
+else:
+    v = lists['verbs']
+    written = [w for i, w in enumerate(v) if i == 0 or fold_spanish(v[i - 1]) != w or v[i - 1] == w]
+    for w in written:
+        c.ok(w in forms or w.endswith(('da', 'das', 'dos', 'ta', 'tas', 'tos')),
+             f'spanish/verbs.txt: {w!r} unknown to hunspell-es')
 c.done()

@@ -59,11 +59,10 @@ section_english() {
 section_spanish() {
   fetch_npm stopwords-iso 1.1.0
   fetch_npm spanish-verbs 3.4.0
-  fetch_npm spanish-adjectives 2.2.6
   fetch_deb postgresql-15 15.20-0+deb12u1
+  # read only by check_spanish.py, to check the verb forms
   fetch_deb hunspell-es 1:7.5.0-1
   fetch_deb hunspell-tools 1.7.1-1
-  fetch_deb snowball-data 0+20210120-1
 }
 
 section_filters() {
