@@ -56,27 +56,6 @@ def wordnet_frequencies():
     return freq
 
 
-def wordnet_first_noun_files():
-    """Lexicographer file number of each noun's most frequent sense."""
-    offsets = {}
-    with open(cache_path(*WORDNET, 'index.noun')) as f:
-        for line in f:
-            if line.startswith(' '):
-                continue
-            fields = line.split()
-            p_cnt = int(fields[3])
-            synset_cnt = int(fields[2])
-            offsets[fields[0]] = fields[6 + p_cnt]
-            assert len(fields) == 6 + p_cnt + synset_cnt
-    lexfile = {}
-    wanted = set(offsets.values())
-    with open(cache_path(*WORDNET, 'data.noun')) as f:
-        for line in f:
-            if line[:8] in wanted:
-                lexfile[line[:8]] = int(line.split()[1])
-    return {w: lexfile[o] for w, o in offsets.items()}
-
-
 def stopwords_iso():
     with open(cache_path('npm', 'stopwords-iso', 'stopwords-iso.json'), encoding='utf-8') as f:
         return json.load(f)['en']

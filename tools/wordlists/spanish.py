@@ -25,8 +25,7 @@ import json
 import subprocess
 import sys
 
-from wordlist_io import (HERE, cache_path, fold_spanish, read_words, with_folded,
-                         write_list)
+from wordlist_io import cache_path, fold_spanish, read_words, write_list
 
 STOP_WORDS = 840
 STOP_PHRASES = 949
@@ -64,7 +63,6 @@ def stop_words():
     with open(path, encoding='utf-8') as f:
         snowball = [w.strip() for w in f if w.strip()]
     drop = set(read_words('spanish', 'stop_words_drop.txt'))
-    # the curated drop list holds "por qué" with its blank: compare untrimmed too
     raw = [w for w in iso + snowball
            if w not in drop and w != '_' and not any(c.isdigit() for c in w)]
     entries = fill([], sorted(set(raw)), 10 ** 6)

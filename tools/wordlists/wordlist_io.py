@@ -116,17 +116,6 @@ def fold_spanish(word):
     return word.translate(SPANISH_FOLD)
 
 
-def with_folded(words, fold):
-    """Each word followed by its folded copy when that differs."""
-    out = []
-    for w in words:
-        out.append(w)
-        f = fold(w)
-        if f != w:
-            out.append(f)
-    return out
-
-
 # --- checks -------------------------------------------------------------------
 
 class Checker:
