@@ -142,8 +142,42 @@ def _is_table_line(line):
     return '|' in line or len(words) == 1 or any(not w.endswith('n') for w in words[1:])
 
 
+# Plural endings by rule, tried in order: (singular ending, letters to add).
+_PLURAL_RULES = [('ung', 'en'), ('heit', 'en'), ('keit', 'en'), ('schaft', 'en'),
+                 ('ion', 'en'), ('tät', 'en'), ('ik', 'en'), ('enz', 'en'),
+                 ('anz', 'en'), ('ei', 'en'), ('or', 'en'), ('ie', 'n'), ('e', 'n'),
+                 ('nis', 'se'), ('ment', 'e'), ('iv', 'e'), ('ekt', 'e'),
+                 ('ept', 'e'), ('at', 'e'), ('el', ''), ('er', ''), ('en', '')]
+
+
+def noun_forms(token):
+    """Singular and plural of a token of curated/german/stop_phrase_nouns.txt."""
+    singular, _, plural = token.partition(':')
+    if not plural:
+        for ending, added in _PLURAL_RULES:
+            if singular.endswith(ending):
+                plural = singular + added
+                break
+        else:
+            sys.exit(f'no plural rule for {singular!r}: write Singular:Plural')
+    forms = [singular] if plural == '-' else [singular, plural]
+    return [f.lower() for f in forms]
+
+
+def make_stop_phrases():
+    """Nouns in singular and plural, then adjectives in three forms; each form
+    followed by its folded copy."""
+    words = []
+    for token in read_curated_words('german', 'stop_phrase_nouns.txt'):
+        words.extend(noun_forms(token))
+    for adjective in read_curated_words('german', 'stop_phrase_adjectives.txt'):
+        words.extend([adjective, adjective + 'e', adjective + 'en'])
+    return with_folded(words)
+
+
 def main():
     write_list('german/stop_words.txt', make_stop_words())
+    write_list('german/stop_phrases.txt', make_stop_phrases())
     write_list('german/verbs.txt', make_verbs())
     write_list('german/adjective_endings.txt',
                read_curated('german', 'adjective_endings.txt'))
