@@ -10,7 +10,10 @@
 #include "containers/term_list.h"
 #include "containers/term_table.h"
 #include "filters/filter_states.h"
+#include "japanese/japanese_codec_state.h"
 #include "japanese/phrase_count_parameters.h"
+#include "korean/korean_codec_state.h"
+#include "latin/latin_parameters.h"
 #include "stopmem/stop_memory.h"
 #include "text/bounded_text.h"
 
@@ -80,11 +83,22 @@ struct DocumentMemory {
   int gap_width = 0;
   int phrase_break = 0;
   int hyphen_pending = 0;
+  // A word broken at a line end: its continuation has begun (and may go on
+  // in the next buffer); white space looked at past a buffer's end while
+  // deciding whether a hyphen ends a line (latin/token_reader.h).
+  int hyphen_continued = 0;
+  phx::TokenBuffer hyphen_lookahead;
 
+  phx::LatinParameters english_parameters;  // looked up at every English selection
   int english_hits = 0;
   int french_hits = 0;
   int spanish_hits = 0;
   int german_hits = 0;
+
+  // Partial characters and the UCS2 byte order carried from one buffer to
+  // the next; reset (all zero) when the record is made.
+  phx::JapaneseCodecState japanese_codec_state;
+  phx::KoreanCodecState korean_codec_state;
 
   phx::JapaneseParameters japanese_parameters;
   phx::WideTable verb_use_count;
