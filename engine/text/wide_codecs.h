@@ -11,7 +11,8 @@
 
 namespace phx {
 
-// False when `code` is not one of 3 to 7 or memory runs out.
+// False when `code` is not one of 3 to 7 or memory runs out. Characters
+// without a counterpart cause no failure (see jpio.h and korean_codes.h).
 bool decode_to_wide(int code, std::string_view bytes, std::u16string& out);
 bool encode_from_wide(int code, WideView text, std::string& out);
 
