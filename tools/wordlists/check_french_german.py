@@ -77,10 +77,10 @@ FIXED = ['french/link_words.txt', 'french/pronouns.txt', 'french/abbreviations.t
 GERMAN_FOLD = str.maketrans({'ä': 'a', 'ö': 'o', 'ü': 'u', 'ß': 'ss'})
 
 
-def words(spec):
+def words(entries):
     """Entries named in a MUST table value: blank-separated words, then phrases
     of several words after '|'."""
-    head, *phrases = spec.split('|')
+    head, *phrases = entries.split('|')
     return head.split() + phrases
 
 
@@ -107,14 +107,14 @@ def check():
                 faults.append(f'{path}: bad entry {e!r}')
             if ' ' in e and not path.endswith('stop_phrases.txt'):
                 faults.append(f'{path}: entry with a space {e!r}')
-    for path, spec in MUST_INCLUDE.items():
+    for path, entries in MUST_INCLUDE.items():
         have = set(lists.get(path, ()))
-        missing = [w for w in words(spec) if w not in have]
+        missing = [w for w in words(entries) if w not in have]
         if missing:
             faults.append(f'{path}: missing {missing}')
-    for path, spec in MUST_EXCLUDE.items():
+    for path, entries in MUST_EXCLUDE.items():
         have = set(lists.get(path, ()))
-        present = [w for w in spec.split() if w in have]
+        present = [w for w in entries.split() if w in have]
         if present:
             faults.append(f'{path}: must not hold {present}')
     for path in FIXED:
