@@ -1,9 +1,16 @@
 #include "input/input_path.h"
 
 #include <new>
+#include <span>
+#include <utility>
 
 #include "api/document_memory.h"
 #include "api/error_codes.h"
+#include "filters/email_filter.h"
+#include "filters/filter_output.h"
+#include "filters/html_filter.h"
+#include "filters/text_filter.h"
+#include "input/html_text_form.h"
 #include "text/char_codes.h"
 #include "text/code_page_437.h"
 #include "text/ucs2.h"
@@ -40,6 +47,54 @@ int decode_ucs2(std::string_view buffer, DecodedText& out) {
   return kOk;
 }
 
+// Runs one filter into a new output area sized for the current text; the
+// text then becomes the filter's output, and the previous intermediate text
+// is released.
+template <class Filter>
+int run_filter(DecodedText& text, Filter&& filter) {
+  const std::size_t size = filter_area_bytes(text.text.size());
+  OwnedText area(new (std::nothrow) char[size]);
+  if (area == nullptr) return kNoMemory;
+  FilterOutput output(std::span<char>(area.get(), size));
+  filter(text.text, output);
+  text.text = output.view();
+  text.owned = std::move(area);
+  return kOk;
+}
+
+// The e-mail filter runs first, then the HTML filter; the plain-text filter
+// runs only when neither is on, and never on Japanese or Korean text.
+int run_filters(DocumentMemory& doc, int language, DecodedText& text) {
+  const bool wide_language = language == kJapanese || language == kKorean;
+  int text_form = kSingleByteText;
+  if (doc.HtmlFilterOn != 0 && wide_language) {
+    if (int result = prepare_for_html_filter(doc, language, text, text_form); result != kOk) {
+      return result;
+    }
+  }
+  if (doc.EmailFilterOn != 0) {
+    int result = run_filter(text, [&](std::string_view input, FilterOutput& output) {
+      filter_email(input, doc.EmailFilterState, doc.HtmlFilterState, output);
+    });
+    if (result != kOk) return result;
+  }
+  if (doc.HtmlFilterOn != 0) {
+    return run_filter(text, [&](std::string_view input, FilterOutput& output) {
+      filter_html(input, doc.HtmlFilterState, output, text_form);
+    });
+  }
+  if (doc.EmailFilterOn != 0 || wide_language) return kOk;
+  if (doc.TextFilterState.TextFilterOff != 0) {
+    // Switched off, the filter hands the text on unchanged up to a zero byte;
+    // no copy is needed for that.
+    text.text = text.text.substr(0, text.text.find('\0'));
+    return kOk;
+  }
+  return run_filter(text, [&](std::string_view input, FilterOutput& output) {
+    filter_text(input, doc.TextFilterState, output);
+  });
+}
+
 }  // namespace
 
 int decode_and_filter(DocumentMemory& doc, const StopMemory& /*stop*/, std::string_view buffer,
@@ -54,7 +109,7 @@ int decode_and_filter(DocumentMemory& doc, const StopMemory& /*stop*/, std::stri
   } else if (doc.input_char_code == kUcs2 && !wide_language) {
     if (int result = decode_ucs2(buffer, out); result != kOk) return result;
   }
-  return kOk;
+  return run_filters(doc, language, out);
 }
 
 }  // namespace phx
