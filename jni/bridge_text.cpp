@@ -18,8 +18,8 @@ std::size_t engine_text_length(const char* text, int output_code) {
 
 std::vector<char> terminated_copy(std::span<const char> bytes) {
   std::vector<char> copy(bytes.begin(), bytes.end());
-  copy.push_back('\0');
-  copy.push_back('\0');
+  // A zero unit at an even offset: UCS2 text of odd length ends too.
+  copy.resize(bytes.size() + (bytes.size() % 2 == 0 ? 2 : 3), '\0');
   return copy;
 }
 

@@ -17,9 +17,10 @@ inline constexpr int kUcs2CharCode = 2;
 // its code says.
 std::size_t engine_text_length(const char* text, int output_code);
 
-// A copy of `bytes` followed by a zero 16-bit unit, which terminates the
-// text both as 8-bit text and as UCS2, so that the engine, which reads a
-// stop word up to its terminator, never reads past the caller's array.
+// A copy of `bytes` followed by zero bytes up to and including a zero 16-bit
+// unit at an even offset, which terminates the text both as 8-bit text and
+// as UCS2 (even of odd length), so that the engine, which reads a stop word
+// up to its terminator, never reads past the caller's array.
 std::vector<char> terminated_copy(std::span<const char> bytes);
 
 }  // namespace phx::jni
