@@ -4,7 +4,6 @@
 // The data is generated (sjis_tables.cpp); the lookups are here.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -44,6 +43,9 @@ inline std::uint16_t sjis_pair_unit(unsigned char lead, unsigned char trail) {
   return kSjisDoubleByte[row * kSjisTrailCount + (trail - kSjisTrailFirst)];
 }
 
+// The two-byte code of a unit, or kSjisNone.
+std::uint16_t sjis_double_byte_code(char16_t unit);
+
 // The code of a unit: below 0x100 one byte, else two bytes high first;
 // kSjisNone when it has none.
 inline std::uint16_t sjis_code(char16_t unit) {
@@ -51,10 +53,7 @@ inline std::uint16_t sjis_code(char16_t unit) {
   if (unit == 0x00A5) return 0x5C;
   if (unit == 0x203E) return 0x7E;
   if (unit >= 0xFF61 && unit <= 0xFF9F) return static_cast<std::uint16_t>(unit - 0xFF61 + 0xA1);
-  const std::uint16_t* end = kSjisEncodeUnits + kSjisEncodeCount;
-  const std::uint16_t* hit = std::lower_bound(kSjisEncodeUnits, end, unit);
-  if (hit == end || *hit != unit) return kSjisNone;
-  return kSjisEncodeCodes[hit - kSjisEncodeUnits];
+  return sjis_double_byte_code(unit);
 }
 
 }  // namespace phx

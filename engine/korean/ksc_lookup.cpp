@@ -1,7 +1,10 @@
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "korean/hangul_syllables.h"
 #include "korean/ksc_tables.h"
+#include "text/wide_code_index.h"
 
 namespace phx {
 namespace {
@@ -77,10 +80,9 @@ char16_t nth_extra_syllable(int position) {
 }
 
 std::uint16_t ksc_syllable_code(char16_t syllable) {
-  const std::uint16_t* end = kKscSyllables + kKscSyllableCount;
-  const std::uint16_t* hit = std::lower_bound(kKscSyllables, end, syllable);
-  auto below = static_cast<std::size_t>(hit - kKscSyllables);
-  if (hit != end && *hit == syllable) {
+  static const UnitPageIndex index(kKscSyllables, kKscSyllableCount);
+  std::size_t below = index.rank(syllable);
+  if (below < kKscSyllableCount && kKscSyllables[below] == syllable) {
     return static_cast<std::uint16_t>(((kSyllableRowFirst + below / kKscCellCount) << 8) |
                                       (kCellFirst + below % kKscCellCount));
   }
@@ -91,18 +93,25 @@ std::uint16_t ksc_syllable_code(char16_t syllable) {
 constexpr int kMedialCodes[kMedialCount] = {3,  4,  5,  6,  7,  10, 11, 12, 13, 14, 15,
                                             18, 19, 20, 21, 22, 23, 26, 27, 28, 29};
 
-int medial_index(unsigned code) {
-  const int* end = kMedialCodes + kMedialCount;
-  const int* hit = std::find(kMedialCodes, end, static_cast<int>(code));
-  return hit == end ? -1 : static_cast<int>(hit - kMedialCodes);
-}
+// The 5-bit codes back to indices; -1 for fills and unused codes.
+constexpr std::array<std::int8_t, 32> kMedialIndex = [] {
+  std::array<std::int8_t, 32> index{};
+  index.fill(-1);
+  for (int v = 0; v < kMedialCount; ++v) index[kMedialCodes[v]] = static_cast<std::int8_t>(v);
+  return index;
+}();
 
-int final_index(unsigned code) {
-  if (code == 1) return 0;                                   // no final consonant
-  if (code >= 2 && code <= 17) return static_cast<int>(code) - 1;
-  if (code >= 19 && code <= 29) return static_cast<int>(code) - 2;
-  return -1;
-}
+constexpr std::array<std::int8_t, 32> kFinalIndex = [] {
+  std::array<std::int8_t, 32> index{};
+  index.fill(-1);
+  index[1] = 0;  // no final consonant
+  for (int f = 2; f <= 17; ++f) index[f] = static_cast<std::int8_t>(f - 1);
+  for (int f = 19; f <= 29; ++f) index[f] = static_cast<std::int8_t>(f - 2);
+  return index;
+}();
+
+int medial_index(unsigned code) { return kMedialIndex[code & 0x1F]; }
+int final_index(unsigned code) { return kFinalIndex[code & 0x1F]; }
 
 unsigned final_code(int index) {
   if (index == 0) return 1;
@@ -164,10 +173,9 @@ std::uint16_t ksc_to_johab_code(std::uint16_t ksc) {
 }
 
 std::uint16_t table_code(char16_t unit) {
-  const std::uint16_t* end = kKscEncodeUnits + kKscEncodeCount;
-  const std::uint16_t* hit = std::lower_bound(kKscEncodeUnits, end, unit);
-  if (hit == end || *hit != unit) return 0;
-  return kKscEncodeCodes[hit - kKscEncodeUnits];
+  static const UnitPageIndex index(kKscEncodeUnits, kKscEncodeCount);
+  std::size_t at = index.find(unit);
+  return at == index.count() ? 0 : kKscEncodeCodes[at];
 }
 
 }  // namespace
