@@ -63,6 +63,12 @@ class EmailLine {
     lowered_ = lower_copy(line_.view());
     const LineBuffer previous_lowered = lower_copy(s_.previous_raw_line.view());
 
+    // A new message of a mailbox is read afresh: a part skipped at the end of
+    // one message must not hide the messages after it.
+    if (is_mailbox_separator(raw.view())) {
+      s_.content_type = kNoContentType;
+      s_.inside_html = 0;
+    }
     if (lowered_.view().starts_with("content-type:")) {
       s_.content_type = content_type_of(lowered_.view());
     }

@@ -115,6 +115,10 @@ void decode_quoted_printable(LineBuffer& line) {
   line.truncate(out);
 }
 
+bool is_mailbox_separator(std::string_view raw_line) {
+  return raw_line.starts_with("From ") && contains(raw_line, ':') && has_digit(raw_line);
+}
+
 bool is_header_line(std::string_view lowered_line, std::string_view previous_raw_line,
                     const TextTable& header_names, bool inside_html) {
   const std::string_view b = trim_trailing(lowered_line, kLineBlanks);

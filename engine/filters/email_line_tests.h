@@ -27,6 +27,10 @@ int content_type_of(std::string_view lowered_line);
 // was, so that no zero byte enters the text.
 void decode_quoted_printable(LineBuffer& line);
 
+// The "From " line that starts each message of a mailbox (with the date and
+// time the message arrived).
+bool is_mailbox_separator(std::string_view raw_line);
+
 // A header, transport or MIME bookkeeping line.
 bool is_header_line(std::string_view lowered_line, std::string_view previous_raw_line,
                     const TextTable& header_names, bool inside_html);

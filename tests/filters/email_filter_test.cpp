@@ -43,6 +43,10 @@ const EmailCase kEmailCases[] = {
      "Content-Transfer-Encoding: quoted-printable\nthe plan is to=\n move fast\n",
      "\x1E the plan is to move fast\n"},
     {"mailbox_separator", "From john@example.com Sat Jan  1 10:00:00 2000\n", "\x1E "},
+    {"mailbox_separator_ends_skipped_part",
+     "Content-Type: image/png\nAAAA\nFrom bob@example.com Tue Mar  5 10:00:00 2024\n"
+     "The venue is booked.\n",
+     "\x1E The venue is booked.\n"},
     {"mailbox_separator_without_address", "From alice Mon Jan 1 10:00:00 2024\n", "\x1E "},
     {"transport_continuation",
      "Received: from x.example.com\n"
