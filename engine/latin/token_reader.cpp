@@ -28,6 +28,7 @@ class Source {
 void note_separator(char c, DocumentMemory& doc) {
   doc.gap_width += c == '\t' ? kTabWidth : 1;
   if (doc.gap_width > kPhraseBreakGap) {
+    if (doc.newline_seen != 0) doc.line_word_position = 0;
     doc.phrase_break = 1;
     doc.newline_seen = 0;
   }
@@ -84,6 +85,8 @@ TokenRead read_token(TokenBuffer& token, std::size_t max_len, std::string_view b
     if (!carried_token_ends) {
       while (i < n && separators.contains(source[i])) note_separator(source[i++], doc);
       if (i < n) {
+        // A line feed that ended the previous token starts a new line here.
+        if (doc.newline_seen != 0) doc.line_word_position = 0;
         doc.newline_seen = 0;
         doc.gap_width = 0;
         ++doc.line_word_position;
@@ -109,7 +112,6 @@ TokenRead read_token(TokenBuffer& token, std::size_t max_len, std::string_view b
       if (source[i] == '\n') doc.newline_seen = 1;
       ++i;
     }
-    const std::size_t looked_from = i;
     while (i < n && doc.newline_seen == 0 && layout.contains(source[i])) {
       if (source[i] == '\n') doc.newline_seen = 1;
       ++i;
@@ -122,8 +124,10 @@ TokenRead read_token(TokenBuffer& token, std::size_t max_len, std::string_view b
       doc.hyphen_pending = 0;
       i = remembered;
     } else {
-      // Undecided at the end of the buffer: keep the white space for later.
-      for (std::size_t k = looked_from; k < n; ++k) doc.hyphen_lookahead.push_back(source[k]);
+      // Undecided at the end of the buffer: keep the white space, with the
+      // separator that ended the token, to read it again should the hyphen
+      // prove not to end a line.
+      for (std::size_t k = remembered; k < n; ++k) doc.hyphen_lookahead.push_back(source[k]);
     }
   }
 
@@ -153,6 +157,9 @@ TokenRead read_token(TokenBuffer& token, std::size_t max_len, std::string_view b
   const bool full = token.size() >= max_len;
   const bool buffer_ended = i >= n;
   if (consume_stop && i < n) {
+    // The separator that ended the token is the first column of the gap
+    // before the next one.
+    doc.gap_width += source[i] == '\t' ? kTabWidth : 1;
     if (source[i] == '\n') doc.newline_seen = 1;
     ++i;
   }
