@@ -1,0 +1,108 @@
+#include "run_program.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace phx_test {
+
+std::string read_file(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+namespace {
+
+void write_file(const std::filesystem::path& path, const std::string& content) {
+  std::ofstream file(path, std::ios::binary);
+  file << content;
+}
+
+}  // namespace
+
+ScratchDirectory::ScratchDirectory() {
+  std::random_device random;
+  for (;;) {
+    path_ = std::filesystem::temp_directory_path() /
+            ("phx-test-" + std::to_string(::getpid()) + "-" + std::to_string(random()));
+    if (std::filesystem::create_directory(path_)) break;
+  }
+}
+
+ScratchDirectory::~ScratchDirectory() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::filesystem::path ScratchDirectory::write(const std::string& name,
+                                              const std::string& content) const {
+  const auto file = path_ / name;
+  write_file(file, content);
+  return file;
+}
+
+ProgramRun run_program(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& standard_input,
+                       const std::filesystem::path& working_directory) {
+  // Standard streams go through files, so no pipe can fill up and stall.
+  ScratchDirectory streams;
+  const auto in_path = streams.write("stdin", standard_input);
+  const auto out_path = streams.path() / "stdout";
+  const auto err_path = streams.path() / "stderr";
+
+  std::vector<std::string> argv_text{program};
+  argv_text.insert(argv_text.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (auto& argument : argv_text) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const int in = ::open(in_path.c_str(), O_RDONLY);
+    const int out = ::open(out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = ::open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
+        ::dup2(err, 2) < 0 || ::chdir(working_directory.c_str()) != 0) {
+      ::_exit(127);
+    }
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+  }
+  ProgramRun run;
+  int status = 0;
+  if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
+    run.exit_status = WEXITSTATUS(status);
+  }
+  run.out = read_file(out_path);
+  run.err = read_file(err_path);
+  return run;
+}
+
+std::string compare_with_golden(const std::filesystem::path& golden, const std::string& actual) {
+  const char* update = std::getenv("PHX_UPDATE_GOLDEN");
+  if (update != nullptr && std::string(update) == "1") {
+    std::filesystem::create_directories(golden.parent_path());
+    write_file(golden, actual);
+    return {};
+  }
+  if (!std::filesystem::exists(golden)) {
+    return "missing golden file " + golden.string() + " (run with PHX_UPDATE_GOLDEN=1)";
+  }
+  const std::string expected = read_file(golden);
+  if (expected == actual) return {};
+  std::size_t at = 0;
+  while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
+  const std::size_t from = at > 80 ? at - 80 : 0;
+  return "output differs from " + golden.string() + " at byte " + std::to_string(at) +
+         "\n--- expected ---\n" + expected.substr(from, 240) + "\n--- actual ---\n" +
+         actual.substr(from, 240) + "\n(run with PHX_UPDATE_GOLDEN=1 after a deliberate change)";
+}
+
+}  // namespace phx_test

@@ -1,0 +1,46 @@
+// Runs a built program the way a user would: in a working directory, with
+// given standard input, capturing standard output, standard error and the
+// exit status. Used by the golden-file tests of phx_demo and phraxis.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace phx_test {
+
+struct ProgramRun {
+  int exit_status = -1;  // -1 when the program did not exit normally
+  std::string out;
+  std::string err;
+};
+
+ProgramRun run_program(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& standard_input,
+                       const std::filesystem::path& working_directory);
+
+// A fresh, empty directory under the system's temporary directory, removed
+// again when the object goes.
+class ScratchDirectory {
+ public:
+  ScratchDirectory();
+  ~ScratchDirectory();
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // Writes `content` to `name` inside the directory and returns its path.
+  std::filesystem::path write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string read_file(const std::filesystem::path& path);
+
+// Compares `actual` with the golden file; with PHX_UPDATE_GOLDEN=1 in the
+// environment it rewrites the file instead (after a deliberate change).
+// Returns an empty string when they agree, else a description.
+std::string compare_with_golden(const std::filesystem::path& golden, const std::string& actual);
+
+}  // namespace phx_test
