@@ -86,6 +86,10 @@ TEST_P(EmailFilterCases, GivesExactOutput) {
   EXPECT_EQ(visible(run_filter(Filter::kEmail, c.input)), visible(c.expected));
 }
 
+TEST_P(EmailFilterCases, SplitAnywhereGivesTheSameOutput) {
+  EXPECT_TRUE(same_output_when_split(Filter::kEmail, GetParam().input));
+}
+
 INSTANTIATE_TEST_SUITE_P(Email, EmailFilterCases, ::testing::ValuesIn(kEmailCases),
                          [](const auto& test) { return std::string(test.param.name); });
 

@@ -87,6 +87,10 @@ TEST_P(HtmlFilterCases, GivesExactOutput) {
   EXPECT_EQ(visible(run_filter(Filter::kHtml, c.input)), visible(c.expected));
 }
 
+TEST_P(HtmlFilterCases, SplitAnywhereGivesTheSameOutput) {
+  EXPECT_TRUE(same_output_when_split(Filter::kHtml, GetParam().input));
+}
+
 INSTANTIATE_TEST_SUITE_P(Html, HtmlFilterCases, ::testing::ValuesIn(kHtmlCases),
                          [](const auto& test) { return std::string(test.param.name); });
 

@@ -152,6 +152,10 @@ TEST_P(TextFilterCases, GivesExactOutput) {
   EXPECT_EQ(visible(run_filter(Filter::kText, c.input)), visible(c.expected));
 }
 
+TEST_P(TextFilterCases, SplitAnywhereGivesTheSameOutput) {
+  EXPECT_TRUE(same_output_when_split(Filter::kText, GetParam().input));
+}
+
 INSTANTIATE_TEST_SUITE_P(Text, TextFilterCases, ::testing::ValuesIn(kTextCases),
                          [](const auto& test) { return std::string(test.param.name); });
 
