@@ -53,6 +53,7 @@ class TableWriter : public ResultWriter {
 
  private:
   static std::string summary(const DocumentResult& result) {
+    if (result.language == phraxis::Language::automatic) return "no text";
     std::string line = std::string(language_name(result.language)) + ", " +
                        std::to_string(result.words) + (result.words == 1 ? " word" : " words");
     if (!result.whole_document) line += " (only the first part was read)";
