@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds phraxis and shows it at work on a sample document of the repository:
+# its key phrases with their scores, and its key sentences.
+#   scripts/run-sample.sh                       the bundled English article
+#   scripts/run-sample.sh [OPTION]... [FILE]... phraxis with your own arguments
+# Installs missing build tools first (Debian), builds only what phraxis needs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DPHX_WERROR=ON > /dev/null
+cmake --build build --target phraxis > /dev/null
+
+if [ $# -eq 0 ]; then
+  set -- --lang en --highlights samples/honey-bees.txt
+fi
+echo "\$ phraxis $*" >&2
+exec build/cli/phraxis "$@"
