@@ -40,8 +40,8 @@ const TextTable& table_or_empty(const TextTable* table) {
   return table != nullptr ? *table : kEmpty;
 }
 
-bool is_subject(std::string_view lowered) {
-  return lowered.starts_with("subject:") || lowered.starts_with("reply to:");
+bool is_subject(std::string_view line) {
+  return starts_with_lowered(line, "subject:") || starts_with_lowered(line, "reply to:");
 }
 
 // HTML mail: the line goes through the HTML filter, cut to a line.
@@ -58,10 +58,12 @@ class EmailLine {
       : s_(state), html_(html), out_(out) {}
 
   void process(const LineBuffer& raw) {
-    if (raw.view().starts_with("From:")) remember_sender(s_.sender_text, raw.view());
+    if (raw.view().starts_with("From:")) {
+      remember_sender(s_.sender_text, raw.view());
+      sender_lowered_ = false;
+    }
     line_.assign(trim_leading(raw.view(), ByteSet("> \t")));  // quoting prefixes
-    lowered_ = lower_copy(line_.view());
-    const LineBuffer previous_lowered = lower_copy(s_.previous_raw_line.view());
+    lower_line();
 
     // A new message of a mailbox is read afresh: a part skipped at the end of
     // one message must not hide the messages after it.
@@ -79,13 +81,14 @@ class EmailLine {
     }
     if (s_.quoted_printable != 0) {
       decode_quoted_printable(line_);
-      lowered_ = lower_copy(line_.view());
+      lower_line();
     }
 
     bool header = is_header_line(lowered_.view(), s_.previous_raw_line.view(), table_or_empty(s_.header_names),
                                  s_.inside_html != 0);
     bool dropped = false;
-    LineOutput output;
+    LineOutput& output = output_;
+    output.clear();
     const bool subject = is_subject(lowered_.view());
     if (subject) {
       const LineBuffer cleaned = clean_subject(line_.view());
@@ -100,7 +103,7 @@ class EmailLine {
 
     // The line after a subject: a folded subject goes on it, anything else
     // is kept apart from it.
-    if (!subject && is_subject(previous_lowered.view()) && !s_.previous_output.empty()) {
+    if (!subject && is_subject(s_.previous_raw_line.view()) && !s_.previous_output.empty()) {
       if (begins_with_blank(raw.view())) {
         output.assign(" ");
         output.append(line_.view());
@@ -131,14 +134,14 @@ class EmailLine {
 
     out_.append(output.view());
     s_.previous_output.assign(output.view());
-    s_.previous_raw_line = raw;
+    s_.previous_raw_line.assign(raw.view());
   }
 
  private:
   void body_line(std::string_view raw, LineOutput& output) {
     if (s_.content_type == kHtmlPart) {
       filter_html_line(line_, html_);
-      lowered_ = lower_copy(line_.view());
+      lower_line();
     }
     if (s_.signature_zone != 0) {
       if (continues_signature(line_.view())) {
@@ -154,9 +157,9 @@ class EmailLine {
     const bool segment =
         starts_new_segment(raw, line_, s_.previous_raw_line.view(), s_.inside_html != 0);
     if (begins_with_blank(raw) && !(line_.size() > 0 && line_[0] == ' ')) {
-      LineBuffer indented(" ");
-      indented.append(line_.view());
-      line_ = indented;
+      lowered_.assign(" ");  // the lower-cased copy is not needed any more
+      lowered_.append(line_.view());
+      line_.assign(lowered_.view());
     }
     output.assign(segment ? kSegmentMark : "");
     output.append(line_.view());
@@ -166,18 +169,32 @@ class EmailLine {
     if (is_salutation(lowered_.view(), table_or_empty(s_.salutations))) return true;
     if (is_name_list(line_.view(), s_.previous_output.view())) return true;
     if (is_address_line(line_.view(), s_.previous_raw_line.view())) return true;
-    if (is_sender_name(line_.view(), s_.sender_text.view())) {
+    if (!sender_lowered_) {
+      lowered_sender_.assign(s_.sender_text.view());
+      lower_in_place(lowered_sender_);
+      sender_lowered_ = true;
+    }
+    if (is_sender_name(line_.view(), s_.sender_text.view(), lowered_sender_.view())) {
       s_.signature_zone = 1;
       return true;
     }
     return is_column_line(line_.view());
   }
 
+  void lower_line() {
+    lowered_.assign(line_.view());
+    lower_in_place(lowered_);
+  }
+
   EmailFilterState& s_;
   HtmlFilterState& html_;
   FilterOutput& out_;
+  // Working copies of the current line, made once per buffer.
   LineBuffer line_;
   LineBuffer lowered_;
+  LineOutput output_;
+  LineBuffer lowered_sender_;
+  bool sender_lowered_ = false;
 };
 
 }  // namespace
@@ -189,9 +206,8 @@ void filter_email(std::string_view input, EmailFilterState& state, HtmlFilterSta
   LineRead result = read_line(state.current_line, input, position);
   for (;;) {
     if (result == LineRead::kUnfinished) return;  // held for the next buffer
-    const LineBuffer raw = state.current_line;
+    line.process(state.current_line);
     state.current_line.clear();
-    line.process(raw);
     if (result == LineRead::kLastLine) return;
     result = read_line(state.current_line, input, position);
   }

@@ -122,8 +122,7 @@ bool is_mailbox_separator(std::string_view raw_line) {
 bool is_header_line(std::string_view lowered_line, std::string_view previous_raw_line,
                     const TextTable& header_names, bool inside_html) {
   const std::string_view b = trim_trailing(lowered_line, kLineBlanks);
-  const LineBuffer previous = lower_copy(trim(previous_raw_line, kLineBlanks));
-  const std::string_view p = previous.view();
+  const std::string_view p = trim(previous_raw_line, kLineBlanks);
 
   const std::size_t key_end = b.find_first_of(":- *");
   const std::string_view key = key_end == std::string_view::npos ? b : b.substr(0, key_end + 1);
@@ -140,7 +139,7 @@ bool is_header_line(std::string_view lowered_line, std::string_view previous_raw
     if (count_in_set(b, ByteSet(",.")) >= 9) return true;
   }
 
-  if (p.starts_with("content-")) {
+  if (starts_with_lowered(p, "content-")) {
     if (contains(b, "charset=") || contains(b, "name=") || contains(b, "filename=")) return true;
     if (count_of(p, '"') % 2 == 1 && count_of(b, '"') % 2 == 1) return true;
   }
@@ -203,10 +202,12 @@ LineBuffer clean_subject(std::string_view line) {
 
 bool is_salutation(std::string_view lowered_line, const TextTable& salutations) {
   if (lowered_line.size() > 55) return false;
-  LineBuffer copy(lowered_line);
-  remove_chars(copy.data(), kPunctuation);
-  copy.sync_length();
-  std::string_view text = trim_trailing(copy.view(), ByteSet(" .!?\t\r\n"));
+  char copy[64];
+  std::size_t length = 0;
+  for (char c : lowered_line) {
+    if (!kPunctuation.contains(c)) copy[length++] = c;
+  }
+  std::string_view text = trim_trailing(std::string_view(copy, length), ByteSet(" .!?\t\r\n"));
   text = trim_leading(text, ByteSet(" -.\t"));
   if (text.empty()) return false;
 
@@ -290,10 +291,13 @@ bool is_address_line(std::string_view line, std::string_view previous_raw_line) 
 }
 
 bool is_sender_name(std::string_view line, std::string_view sender_text) {
+  return is_sender_name(line, sender_text, lower_copy(sender_text).view());
+}
+
+bool is_sender_name(std::string_view line, std::string_view sender_text,
+                    std::string_view lowered_sender_text) {
   std::string_view l = trim_leading(line, ByteSet("-.\t "));
   l = trim_trailing(l, kLineBlanks);
-  const LineBuffer lowered_sender = lower_copy(sender_text);
-  const std::string_view f = lowered_sender.view();
 
   bool named = false;
   int hits = 0;
@@ -315,8 +319,10 @@ bool is_sender_name(std::string_view line, std::string_view sender_text) {
     }
     if (k >= 3) {
       ++counted;
-      const LineBuffer lowered_word = lower_copy(word);
-      const std::size_t at = f.find(lowered_word.view());
+      char lowered_word[kLineBufferBytes];  // words come from a line
+      for (std::size_t i = 0; i < k; ++i) lowered_word[i] = to_lower(word[i]);
+      const std::string_view f = lowered_sender_text;
+      const std::size_t at = f.find(std::string_view(lowered_word, k));
       if (at != std::string_view::npos && at > 0 && space_before_at(f, at)) ++hits;
       if (counted == 3) return false;
     }

@@ -49,6 +49,9 @@ bool is_name_list(std::string_view line, std::string_view previous_output);
 bool is_address_line(std::string_view line, std::string_view previous_raw_line);
 
 // A line naming the sender of the message, which opens its signature.
+// `lowered_sender_text` is the sender text lower-cased.
+bool is_sender_name(std::string_view line, std::string_view sender_text,
+                    std::string_view lowered_sender_text);
 bool is_sender_name(std::string_view line, std::string_view sender_text);
 
 // A line laid out in columns.

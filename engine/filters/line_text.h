@@ -57,6 +57,20 @@ inline bool only_of(std::string_view text, const ByteSet& set) {
   return true;
 }
 
+// Comparisons that lower-case as they go, so that no copy is needed.
+inline bool starts_with_lowered(std::string_view text, std::string_view lowered_prefix) {
+  if (text.size() < lowered_prefix.size()) return false;
+  for (std::size_t i = 0; i < lowered_prefix.size(); ++i) {
+    if (to_lower(text[i]) != lowered_prefix[i]) return false;
+  }
+  return true;
+}
+// Lower-cases a line buffer in place.
+inline void lower_in_place(LineBuffer& text) {
+  char* data = text.data();
+  for (std::size_t i = 0; i < text.size(); ++i) lower_char(data[i]);
+}
+
 // A lower-cased copy, cut to a line buffer.
 inline LineBuffer lower_copy(std::string_view text) {
   LineBuffer copy(text);

@@ -56,7 +56,7 @@ HeadingWords count_heading_words(std::string_view text) {
 struct LinePair {
   std::string_view t;  // the line, trimmed
   std::string_view p;  // the previous line, trimmed
-  std::string_view r;  // the raw line without trailing blanks, lower-cased
+  std::string_view raw;  // the line as read
   bool heading_t = false;
   bool heading_p = false;
 };
@@ -70,7 +70,7 @@ bool is_bullet_item(std::string_view line_start, const LinePair& pair) {
   const std::string_view p = pair.p;
   return p.size() < 50 || ends_with_any(p, ":") || pair.heading_p || ends_with_any(t, ";,") ||
          contains(t, ':') || (!t.empty() && !p.empty() && t[0] == p[0]) ||
-         pair.r.starts_with("<p>");
+         starts_with_lowered(pair.raw, "<p>");
 }
 
 // Replaces the bullet by a space and removes the line's leading blanks.
@@ -144,8 +144,7 @@ std::string_view skip_html_prefixes(std::string_view line) {
     bool skipped = false;
     for (std::string_view prefix : kPrefixes) {
       if (line.size() < prefix.size()) continue;
-      const LineBuffer lowered = lower_copy(line.substr(0, prefix.size()));
-      if (lowered.view() == prefix) {
+      if (starts_with_lowered(line, prefix)) {
         line.remove_prefix(prefix.size());
         skipped = true;
         break;
@@ -163,8 +162,7 @@ bool starts_new_segment(std::string_view raw_line, LineBuffer& line,
   const std::string_view previous =
       inside_html ? skip_html_prefixes(previous_raw_line) : previous_raw_line;
   pair.p = trim_leading(trim_trailing(previous, kLineBlanks), ByteSet(" \r\n\t>"));
-  const LineBuffer raw_lowered = lower_copy(trim_trailing(raw_line, kLineBlanks));
-  pair.r = raw_lowered.view();
+  pair.raw = raw_line;
   pair.heading_t = is_heading_line(pair.t);
   pair.heading_p = is_heading_line(pair.p);
   const std::size_t p = pair.p.size();
@@ -174,7 +172,7 @@ bool starts_new_segment(std::string_view raw_line, LineBuffer& line,
   const bool after_sentence_end = p > 0 && ends_with_any(pair.p, "\x1E.!?");
   const bool heading_t = pair.heading_t;
   const bool heading_p = pair.heading_p;
-  const bool html_paragraph = pair.r.starts_with("<p>");
+  const bool html_paragraph = starts_with_lowered(raw_line, "<p>");
   const std::string_view last_word_p = pair.p.substr(pair.p.rfind(' ') + 1);
   const bool upper_t = begins_upper(pair.t);
   if (bullet) remove_bullet(line);  // the views above are not used past here
@@ -202,8 +200,7 @@ int paragraph_break(std::string_view raw_line, LineBuffer& line,
   LinePair pair;
   pair.t = trim(line.view(), kLineBlanks);
   pair.p = trim(previous_raw_line, kLineBlanks);
-  const LineBuffer raw_lowered = lower_copy(trim_trailing(raw_line, kLineBlanks));
-  pair.r = raw_lowered.view();
+  pair.raw = raw_line;
   pair.heading_t = is_text_heading(pair.t);
   pair.heading_p = is_text_heading(pair.p);
   const std::string_view t = pair.t;
@@ -215,10 +212,11 @@ int paragraph_break(std::string_view raw_line, LineBuffer& line,
     if (!has_lower(p) && !has_lower(t)) {
       joint_title = true;
     } else if ((t.size() > p.size() ? t.size() - p.size() : p.size() - t.size()) < 20) {
-      LineBuffer joined(p);
-      joined.push_back(' ');
-      joined.append(t);
-      joint_title = is_text_heading(joined.view());
+      char joined[kLineBufferBytes];  // fits: checked above
+      p.copy(joined, p.size());
+      joined[p.size()] = ' ';
+      t.copy(joined + p.size() + 1, t.size());
+      joint_title = is_text_heading(std::string_view(joined, p.size() + 1 + t.size()));
     }
   }
 

@@ -1,5 +1,7 @@
 #include "filters/text_filter.h"
 
+#include <memory>
+
 #include "filters/line_reader.h"
 #include "filters/line_text.h"
 #include "filters/paragraph_breaks.h"
@@ -16,9 +18,18 @@ std::string_view up_to_zero(std::string_view input) {
   return input.substr(0, input.find('\0'));
 }
 
-void process_line(TextFilterState& state, const LineBuffer& raw, FilterOutput& out) {
-  LineBuffer line = raw;
+// Working copies of a line, made once per buffer.
+struct LineWork {
+  LineBuffer line;
   LineOutput output;
+};
+
+void process_line(TextFilterState& state, const LineBuffer& raw, LineWork& work,
+                  FilterOutput& out) {
+  LineBuffer& line = work.line;
+  LineOutput& output = work.output;
+  line.assign(raw.view());
+  output.clear();
   if (drop_leader_line(line) || is_column_or_rule(line.view()) || is_contact_line(line.view())) {
     output.assign(kSegmentMark);
   } else {
@@ -31,7 +42,7 @@ void process_line(TextFilterState& state, const LineBuffer& raw, FilterOutput& o
   }
   out.append(output.view());
   state.previous_output.assign(output.view());
-  state.previous_raw_line = raw;
+  state.previous_raw_line.assign(raw.view());
 }
 
 }  // namespace
@@ -52,14 +63,14 @@ void filter_text(std::string_view input, TextFilterState& state, FilterOutput& o
     output.append(input);
   };
 
+  const auto work = std::make_unique<LineWork>();
   std::size_t position = 0;
   LineRead result = read_line(state.current_line, input, position);
   if (state.current_line.size() > kLongestLaidOutLine) return switch_off();
   for (;;) {
     if (result == LineRead::kUnfinished) return;  // held for the next buffer
-    const LineBuffer raw = state.current_line;
+    process_line(state, state.current_line, *work, output);
     state.current_line.clear();
-    process_line(state, raw, output);
     if (result == LineRead::kLastLine) return;
     result = read_line(state.current_line, input, position);
     if (state.current_line.size() > kLongestLaidOutLine) return switch_off();
