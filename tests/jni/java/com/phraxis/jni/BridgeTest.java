@@ -382,6 +382,11 @@ public final class BridgeTest {
           new String(wide, StandardCharsets.UTF_16LE), "UCS2 phrase " + i + " text");
       check.equal(latin1Results.scores.get(i), ucs2Results.scores.get(i), "UCS2 score " + i);
     }
+    int rance = ucs2Results.phraseStrings.indexOf("Rance");
+    check.isTrue(rance >= 0, "'Rance' among the UCS2 phrases");
+    if (rance >= 0) {
+      check.equal(10, ucs2Results.phrases.get(rance).length, "5 characters in UCS2 are 10 bytes");
+    }
     check.equal(ucs2Results.dump, ucs2InResults.dump, "UCS2 input reads like Latin-1 input");
     check.equal(latin1Results.phraseStrings, ucs2Results.phraseStrings, "phrases() in both codes");
 
