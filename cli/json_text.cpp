@@ -35,10 +35,15 @@ std::string json_string(std::string_view utf8) {
 
 std::string json_number(double value) {
   if (!std::isfinite(value)) return "0";
-  char buffer[32];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+  char buffer[64];
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
   if (error != std::errc()) return "0";
-  return std::string(buffer, end);
+  std::string text(buffer, end);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  if (text == "-0") text = "0";
+  return text;
 }
 
 }  // namespace phraxis_cli

@@ -10,8 +10,9 @@ namespace phraxis_cli {
 // quotes, backslashes and control characters are escaped.
 std::string json_string(std::string_view utf8);
 
-// The shortest text that reads back as the same double; "0" for values JSON
-// cannot hold (infinities, NaN).
+// A number rounded to six decimals, without trailing zeros (the engine's
+// scores carry no more precision than that); "0" for values JSON cannot
+// hold (infinities, NaN).
 std::string json_number(double value);
 
 }  // namespace phraxis_cli

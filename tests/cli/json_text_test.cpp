@@ -19,10 +19,14 @@ TEST(JsonText, StringsAreEscaped) {
   for (const auto& [text, json] : cases) EXPECT_EQ(phraxis_cli::json_string(text), json);
 }
 
-TEST(JsonText, NumbersRoundTrip) {
+TEST(JsonText, NumbersToSixDecimals) {
   EXPECT_EQ(phraxis_cli::json_number(0.0), "0");
+  EXPECT_EQ(phraxis_cli::json_number(-0.0000001), "0");
   EXPECT_EQ(phraxis_cli::json_number(12.5), "12.5");
-  EXPECT_EQ(phraxis_cli::json_number(4.733333333333333), "4.733333333333333");
+  EXPECT_EQ(phraxis_cli::json_number(40.0), "40");
+  EXPECT_EQ(phraxis_cli::json_number(4.733333333333333), "4.733333");
+  EXPECT_EQ(phraxis_cli::json_number(5.305880999999999), "5.305881");
+  EXPECT_EQ(phraxis_cli::json_number(-2.25), "-2.25");
   EXPECT_EQ(phraxis_cli::json_number(std::numeric_limits<double>::infinity()), "0");
 }
 
