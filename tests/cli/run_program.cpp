@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+extern char** environ;
+
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -50,7 +52,8 @@ std::filesystem::path ScratchDirectory::write(const std::string& name,
 
 ProgramRun run_program(const std::string& program, const std::vector<std::string>& arguments,
                        const std::string& standard_input,
-                       const std::filesystem::path& working_directory) {
+                       const std::filesystem::path& working_directory,
+                       const std::vector<std::string>& environment) {
   // Standard streams go through files, so no pipe can fill up and stall.
   ScratchDirectory streams;
   const auto in_path = streams.write("stdin", standard_input);
@@ -63,6 +66,19 @@ ProgramRun run_program(const std::string& program, const std::vector<std::string
   for (auto& argument : argv_text) argv.push_back(argument.data());
   argv.push_back(nullptr);
 
+  std::vector<std::string> environment_text;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string setting = *entry;
+    const std::string name = setting.substr(0, setting.find('='));
+    bool replaced = false;
+    for (const auto& own : environment) replaced = replaced || own.starts_with(name + "=");
+    if (!replaced) environment_text.push_back(setting);
+  }
+  environment_text.insert(environment_text.end(), environment.begin(), environment.end());
+  std::vector<char*> envp;
+  for (auto& setting : environment_text) envp.push_back(setting.data());
+  envp.push_back(nullptr);
+
   const pid_t child = ::fork();
   if (child == 0) {
     const int in = ::open(in_path.c_str(), O_RDONLY);
@@ -72,7 +88,7 @@ ProgramRun run_program(const std::string& program, const std::vector<std::string
         ::dup2(err, 2) < 0 || ::chdir(working_directory.c_str()) != 0) {
       ::_exit(127);
     }
-    ::execv(program.c_str(), argv.data());
+    ::execve(program.c_str(), argv.data(), envp.data());
     ::_exit(127);
   }
   ProgramRun run;

@@ -15,9 +15,12 @@ struct ProgramRun {
   std::string err;
 };
 
+// `environment` holds NAME=VALUE settings added to (or replacing) the
+// test's own environment.
 ProgramRun run_program(const std::string& program, const std::vector<std::string>& arguments,
                        const std::string& standard_input,
-                       const std::filesystem::path& working_directory);
+                       const std::filesystem::path& working_directory,
+                       const std::vector<std::string>& environment = {});
 
 // A fresh, empty directory under the system's temporary directory, removed
 // again when the object goes.
