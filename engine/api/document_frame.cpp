@@ -37,7 +37,12 @@ int read_document_buffer(DocumentMemory& doc, StopMemory& stop, std::string_view
     if (int result = decode_and_filter(doc, stop, buffer, decoded); result != kOk) return result;
   }
   const int language = effective_language(doc);
-  if (language == kAutomatic) return hold_back(doc, decoded.text);
+  if (language == kAutomatic) {
+    // The text is counted for each language, then held back (also the buffer
+    // in which a language is chosen) and replayed once the language is known.
+    identify_in_buffer(doc, stop, decoded.text);
+    return hold_back(doc, decoded.text);
+  }
   if (doc.identification_state == kChosen) {
     if (int result = replay_held_back(doc, stop, read_document_buffer); result != kOk) {
       return result;

@@ -20,6 +20,12 @@ enum IdentificationState : int {
 // The document frame's read of one buffer, which the replay goes through.
 using ReadBuffer = int (*)(DocumentMemory& doc, StopMemory& stop, std::string_view text);
 
+// Counts, for each of English, French, German and Spanish, the tokens of the
+// text found in that language's lists, and chooses a language as soon as one
+// leads each of the others by more than 15 hits. The counts carry over from
+// buffer to buffer. 0.
+int identify_in_buffer(DocumentMemory& doc, const StopMemory& stop, std::string_view text);
+
 // Appends a copy of the text to the held-back text. 0, or 1.
 int hold_back(DocumentMemory& doc, std::string_view text);
 
