@@ -56,8 +56,9 @@ std::string run_alone(std::string_view document, const std::vector<std::size_t>&
   std::string joined;
   std::size_t at = 0;
   auto feed = [&](std::string_view buffer) {
-    std::vector<char> area(phx::filter_area_bytes(buffer.size()));
-    phx::FilterOutput output{std::span<char>(area)};
+    const std::size_t size = phx::filter_area_bytes(buffer.size());
+    const std::unique_ptr<char[]> area(new char[size]);
+    phx::FilterOutput output{std::span<char>(area.get(), size)};
     filter(buffer, output);
     check(!output.cut());
     joined.append(output.view());

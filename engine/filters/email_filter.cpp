@@ -1,5 +1,7 @@
 #include "filters/email_filter.h"
 
+#include <memory>
+
 #include "filters/email_line_tests.h"
 #include "filters/html_filter.h"
 #include "filters/line_reader.h"
@@ -201,12 +203,14 @@ class EmailLine {
 
 void filter_email(std::string_view input, EmailFilterState& state, HtmlFilterState& html,
                   FilterOutput& output) {
-  EmailLine line(state, html, output);
   std::size_t position = 0;
   LineRead result = read_line(state.current_line, input, position);
+  if (result == LineRead::kUnfinished) return;  // held for the next buffer
+  // The working copies are made only when a line is complete.
+  const auto line = std::make_unique<EmailLine>(state, html, output);
   for (;;) {
-    if (result == LineRead::kUnfinished) return;  // held for the next buffer
-    line.process(state.current_line);
+    if (result == LineRead::kUnfinished) return;
+    line->process(state.current_line);
     state.current_line.clear();
     if (result == LineRead::kLastLine) return;
     result = read_line(state.current_line, input, position);

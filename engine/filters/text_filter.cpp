@@ -63,12 +63,14 @@ void filter_text(std::string_view input, TextFilterState& state, FilterOutput& o
     output.append(input);
   };
 
-  const auto work = std::make_unique<LineWork>();
   std::size_t position = 0;
   LineRead result = read_line(state.current_line, input, position);
   if (state.current_line.size() > kLongestLaidOutLine) return switch_off();
+  if (result == LineRead::kUnfinished) return;  // held for the next buffer
+  // The working copies are made only when a line is complete.
+  const auto work = std::make_unique<LineWork>();
   for (;;) {
-    if (result == LineRead::kUnfinished) return;  // held for the next buffer
+    if (result == LineRead::kUnfinished) return;
     process_line(state, state.current_line, *work, output);
     state.current_line.clear();
     if (result == LineRead::kLastLine) return;
