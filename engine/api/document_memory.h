@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 
 #include "api/sentence_record.h"
 #include "containers/term_list.h"
@@ -14,6 +15,7 @@
 #include "japanese/phrase_count_parameters.h"
 #include "korean/korean_codec_state.h"
 #include "latin/latin_parameters.h"
+#include "latin/sentence_buffer.h"
 #include "stopmem/stop_memory.h"
 #include "text/bounded_text.h"
 
@@ -112,7 +114,30 @@ struct DocumentMemory {
   int highlight_bits = 0;
   int sentence_count = 0;
   std::unique_ptr<phx::SentenceRecord[]> sentences;  // made by PhxActivateHighlights
+  // The sentence being collected, the number of its first word (0 while not
+  // yet known), and whether it grew too long and is being discarded.
+  phx::SentenceBuffer sentence_buffer;
+  int sentence_start = 0;
+  int sentence_flag = 0;
   phx::TermList highlight_list;  // results, in the output code
   int highlight_count = 0;
   phx::WideTable japanese_highlight_table;
 };
+
+namespace phx {
+
+// Makes an empty store of kSentenceStoreSize sentences and switches
+// highlights on. 0, or 1 when memory ran out (the record is then unchanged).
+inline int activate_highlights(DocumentMemory& doc) {
+  std::unique_ptr<SentenceRecord[]> store(new (std::nothrow) SentenceRecord[kSentenceStoreSize]);
+  if (store == nullptr) return 1;
+  doc.sentences = std::move(store);
+  doc.sentence_count = 0;
+  doc.sentence_buffer.clear();
+  doc.sentence_start = 0;
+  doc.sentence_flag = 0;
+  doc.highlights_active = 1;
+  return 0;
+}
+
+}  // namespace phx

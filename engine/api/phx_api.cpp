@@ -164,12 +164,9 @@ int PhxSetOutputCode(DocumentMemory* doc, int char_code) {
 int PhxActivateHighlights(DocumentMemory* doc) {
   if (int result = check(doc); result != phx::kOk) return result;
   return guarded([&] {
-    // A second call starts the sentence store afresh instead of leaking it.
-    doc->sentences.reset(new (std::nothrow) phx::SentenceRecord[phx::kSentenceStoreSize]);
-    if (doc->sentences == nullptr) return static_cast<int>(phx::kNoMemory);
-    doc->sentence_count = 0;
-    doc->highlights_active = 1;
-    return static_cast<int>(phx::kOk);
+    // A second call starts the sentence store afresh instead of leaking it;
+    // a failed one leaves the record as it was.
+    return phx::activate_highlights(*doc);
   });
 }
 

@@ -125,7 +125,10 @@ int output_phrases(const LatinLanguage& language, DocumentMemory& doc, const Sto
     }
     ++tables.output_count;
     if (doc.highlights_active != 0 && language.choose_key_sentence != nullptr) {
-      if (int result = language.choose_key_sentence(doc, variant, 0, tables); result != kOk) {
+      KeyPhrase phrase;
+      language.key_phrase_for(language, doc, variant, display, phrase);
+      if (int result = language.choose_key_sentence(language, doc, stop, phrase, tables);
+          result != kOk) {
         return result;
       }
     }
@@ -216,6 +219,9 @@ int select_latin_keyphrases(const LatinLanguage& language, DocumentMemory& doc,
   tables.parameters = parameters;
   if (doc.candidate_total > 0) {
     tables.average_candidate_length = doc.candidate_length_sum / doc.candidate_total;
+  }
+  if (doc.highlights_active != 0) {
+    tables.highlight_slots.resize(static_cast<std::size_t>(std::max(parameters.output_count, 0)));
   }
 
   if (int result = language.merge_by_stem(language, doc, stop, tables); result != kOk) {

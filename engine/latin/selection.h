@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "containers/term_table.h"
+#include "latin/key_sentence.h"
 #include "latin/latin_language.h"
 
 namespace phx {
@@ -65,6 +66,9 @@ struct SelectionTables {
   std::vector<Representative> representatives;
   TextTable go_seen;  // go phrases already output, as typed and lower-cased
   int output_count = 0;  // phrases output so far, go phrases included
+  // When highlights are on, one slot per phrase to output; the document's
+  // highlight_count says how many are filled.
+  std::vector<HighlightSlot> highlight_slots;
 };
 
 // The selection of a language, steps as named in LatinLanguage. 0, 1 when
