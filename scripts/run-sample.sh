@@ -14,7 +14,7 @@ cmake -S . -B "$build_dir" -G Ninja -DPHX_WERROR=ON > /dev/null
 cmake --build "$build_dir" --target phraxis > /dev/null
 
 if [ $# -eq 0 ]; then
-  set -- --lang en --highlights samples/honey-bees.txt
+  set -- --highlights samples/honey-bees.txt
 fi
 echo "\$ phraxis $*" >&2
 exec "$build_dir/cli/phraxis" "$@"

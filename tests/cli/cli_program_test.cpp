@@ -78,6 +78,8 @@ const ProgramCase kCases[] = {
      "French, German and Spanish apart); name it with --lang\n"},
 };
 
+void PrintTo(const ProgramCase& c, std::ostream* out) { *out << c.name; }
+
 class PhraxisProgramTest : public ::testing::TestWithParam<ProgramCase> {};
 
 TEST_P(PhraxisProgramTest, OutputMatchesGolden) {

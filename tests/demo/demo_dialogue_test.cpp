@@ -68,6 +68,8 @@ const Dialogue kDialogues[] = {
     {"special_phrase_code_not_a_number", "doc.txt\n1\n\n\n\n\n\nsearch\nx\n", "english", true},
 };
 
+void PrintTo(const Dialogue& dialogue, std::ostream* out) { *out << dialogue.name; }
+
 class DemoDialogueTest : public ::testing::TestWithParam<Dialogue> {};
 
 TEST_P(DemoDialogueTest, OutputMatchesGolden) {
