@@ -8,11 +8,14 @@
 // one put last is found first. Nothing ever iterates the buckets to produce
 // output, so the hash decides speed only.
 //
-// The bucket array is allocated on the first put: a document owns a dozen
-// tables of 30001 buckets, most of which stay empty for a given language, and
-// creating or clearing a document must stay cheap. Entries (with their key and
-// any text value) come from a memory resource: the heap by default, or an arena
-// for tables that are filled once and released whole.
+// A growing table starts small and grows towards its bucket count as entries
+// come (a dozen tables of 30001 buckets hang from every document, most of
+// which hold few entries, and creating and clearing a document must stay
+// cheap); a full-size table allocates all its buckets on the first put. The
+// bucket count a table is made with is thus a ceiling; nothing outside the
+// table can tell the difference. Entries (with their key and any text value)
+// come from a memory resource: the heap by default, or an arena for tables
+// that are filled once and released whole.
 //
 // Result codes are the containers' own: 0 success, 1 absent, 2 allocation
 // failure, 3 missing or empty key, 4 present without a value, 5 missing index
@@ -21,6 +24,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <memory_resource>
 #include <new>
 #include <string_view>
@@ -55,6 +59,8 @@ inline std::uint32_t hash_units(WideView key) {
   return h;
 }
 
+enum class TableSizing { kGrowing, kFullSize };
+
 template <class Unit>
 class TermTable {
  public:
@@ -70,8 +76,9 @@ class TermTable {
 
   TermTable() = default;
   explicit TermTable(std::uint32_t buckets,
-                     std::pmr::memory_resource* resource = std::pmr::new_delete_resource())
-      : bucket_count(buckets), resource_(resource) {}
+                     std::pmr::memory_resource* resource = std::pmr::new_delete_resource(),
+                     TableSizing sizing = TableSizing::kGrowing)
+      : bucket_count(buckets), resource_(resource), sizing_(sizing) {}
   TermTable(const TermTable&) = delete;
   TermTable& operator=(const TermTable&) = delete;
   ~TermTable() { free(); }
@@ -81,25 +88,31 @@ class TermTable {
 
   // Sets the bucket count and resource of an empty (or freed) table.
   void init(std::uint32_t buckets,
-            std::pmr::memory_resource* resource = std::pmr::new_delete_resource()) {
+            std::pmr::memory_resource* resource = std::pmr::new_delete_resource(),
+            TableSizing sizing = TableSizing::kGrowing) {
     free();
     bucket_count = buckets;
     resource_ = resource;
+    sizing_ = sizing;
   }
 
   // Releases every entry with its key and value, then the bucket array.
   void free() noexcept {
     if (buckets_ != nullptr) {
-      for (std::uint32_t i = 0; i < bucket_count; ++i) {
+      // Stop walking once every entry is released.
+      std::int32_t left = entry_count;
+      for (std::uint32_t i = 0; i < active_buckets_ && left > 0; ++i) {
         Entry* entry = buckets_[i];
         while (entry != nullptr) {
           Entry* next = entry->next;
           release_entry(entry);
+          --left;
           entry = next;
         }
       }
-      resource_->deallocate(buckets_, sizeof(Entry*) * bucket_count, alignof(Entry*));
+      resource_->deallocate(buckets_, sizeof(Entry*) * active_buckets_, alignof(Entry*));
       buckets_ = nullptr;
+      active_buckets_ = 0;
     }
     bucket_count = 0;
     entry_count = 0;
@@ -109,6 +122,7 @@ class TermTable {
   // belongs to an arena that is released as a whole.
   void abandon() noexcept {
     buckets_ = nullptr;
+    active_buckets_ = 0;
     bucket_count = 0;
     entry_count = 0;
   }
@@ -120,16 +134,22 @@ class TermTable {
       value.release(resource_);
       return kTableBadKey;
     }
-    if (buckets_ == nullptr && !allocate_buckets()) {
+    if (buckets_ == nullptr && !resize(initial_buckets())) {
       value.release(resource_);
       return kTableNoMemory;
     }
-    Entry*& head = buckets_[hash_units(key) % bucket_count];
-    if (Entry* found = find_in_chain(head, key)) {
+    const std::uint32_t hash = hash_units(key);
+    if (Entry* found = find_in_chain(buckets_[hash % active_buckets_], key)) {
       found->value.release(resource_);
       found->value = value;
       return kTableOk;
     }
+    // A growing table keeps at most one entry a bucket on average; if it
+    // cannot grow, it goes on with longer chains.
+    if (static_cast<std::uint32_t>(entry_count) >= active_buckets_ && active_buckets_ < bucket_count) {
+      resize(next_bucket_step(active_buckets_));
+    }
+    Entry*& head = buckets_[hash % active_buckets_];
     Entry* entry = make_entry(key);
     if (entry == nullptr) {
       value.release(resource_);
@@ -159,7 +179,7 @@ class TermTable {
   // The stored value of `key`, or null when absent.
   const TermValue* find(Key key) const {
     if (buckets_ == nullptr || key.empty()) return nullptr;
-    const Entry* entry = find_in_chain(buckets_[hash_units(key) % bucket_count], key);
+    const Entry* entry = find_in_chain(buckets_[hash_units(key) % active_buckets_], key);
     return entry != nullptr ? &entry->value : nullptr;
   }
   TermValue* find(Key key) {
@@ -199,7 +219,7 @@ class TermTable {
   int remove(Key key) {
     if (key.data() == nullptr || key.empty()) return kTableBadKey;
     if (buckets_ == nullptr) return kTableAbsent;
-    Entry** link = &buckets_[hash_units(key) % bucket_count];
+    Entry** link = &buckets_[hash_units(key) % active_buckets_];
     for (; *link != nullptr; link = &(*link)->next) {
       if (keys_equal(*link, key)) {
         Entry* entry = *link;
@@ -224,15 +244,45 @@ class TermTable {
     return nullptr;
   }
 
-  bool allocate_buckets() {
+  std::uint32_t initial_buckets() const {
+    return sizing_ == TableSizing::kFullSize ? bucket_count : next_bucket_step(0);
+  }
+  // Odd bucket counts, since every hash is even; the last step is the table's
+  // own bucket count.
+  std::uint32_t next_bucket_step(std::uint32_t current) const {
+    for (std::uint32_t step : {61u, 509u, 4093u}) {
+      if (step > current && step < bucket_count) return step;
+    }
+    return bucket_count;
+  }
+
+  // Moves every entry into a new bucket array of `count` buckets; false (and
+  // nothing changed) when it cannot be allocated.
+  bool resize(std::uint32_t count) {
+    Entry** fresh;
     try {
-      void* memory = resource_->allocate(sizeof(Entry*) * bucket_count, alignof(Entry*));
-      std::memset(memory, 0, sizeof(Entry*) * bucket_count);
-      buckets_ = static_cast<Entry**>(memory);
-      return true;
+      void* memory = resource_->allocate(sizeof(Entry*) * count, alignof(Entry*));
+      std::memset(memory, 0, sizeof(Entry*) * count);
+      fresh = static_cast<Entry**>(memory);
     } catch (...) {
       return false;
     }
+    for (std::uint32_t i = 0; i < active_buckets_; ++i) {
+      Entry* entry = buckets_[i];
+      while (entry != nullptr) {
+        Entry* next = entry->next;
+        Entry*& head = fresh[hash_units(entry->key()) % count];
+        entry->next = head;
+        head = entry;
+        entry = next;
+      }
+    }
+    if (buckets_ != nullptr) {
+      resource_->deallocate(buckets_, sizeof(Entry*) * active_buckets_, alignof(Entry*));
+    }
+    buckets_ = fresh;
+    active_buckets_ = count;
+    return true;
   }
 
   static std::size_t entry_bytes(std::size_t key_length) {
@@ -261,7 +311,9 @@ class TermTable {
   }
 
   Entry** buckets_ = nullptr;
+  std::uint32_t active_buckets_ = 0;
   std::pmr::memory_resource* resource_ = std::pmr::new_delete_resource();
+  TableSizing sizing_ = TableSizing::kGrowing;
 };
 
 using TextTable = TermTable<char>;

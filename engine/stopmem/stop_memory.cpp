@@ -31,7 +31,7 @@ struct WideLoad {
 
 int fill(StopMemory& stop, const TextLoad& load) {
   TextTable& table = stop.*load.table;
-  if (table.bucket_count == 0) table.init(load.buckets, &stop.arena);
+  if (table.bucket_count == 0) table.init(load.buckets, &stop.arena, TableSizing::kFullSize);
   int result = kTableOk;
   data::for_each_entry(*load.list, [&](std::string_view key, std::string_view value) {
     if (result != kTableOk) return;
@@ -42,7 +42,7 @@ int fill(StopMemory& stop, const TextLoad& load) {
 
 int fill(StopMemory& stop, const WideLoad& load) {
   WideTable& table = stop.*load.table;
-  table.init(load.buckets, &stop.arena);
+  table.init(load.buckets, &stop.arena, TableSizing::kFullSize);
   int result = kTableOk;
   std::int32_t longest = 0;
   data::for_each_entry(*load.list, [&](WideView key, WideView) {
@@ -55,10 +55,10 @@ int fill(StopMemory& stop, const WideLoad& load) {
 }
 
 void init_go_table(StopMemory& stop, TextTable StopMemory::*table) {
-  (stop.*table).init(1001, &stop.arena);
+  (stop.*table).init(1001, &stop.arena, TableSizing::kFullSize);
 }
 void init_go_table(StopMemory& stop, WideTable StopMemory::*table) {
-  (stop.*table).init(1001, &stop.arena);
+  (stop.*table).init(1001, &stop.arena, TableSizing::kFullSize);
 }
 
 int load_built_in_lists(StopMemory& stop) {

@@ -17,8 +17,15 @@ class BoundedText {
  public:
   static constexpr std::size_t kCapacity = N - 1;  // bytes of text, without the zero
 
-  BoundedText() = default;
+  // Only the text is ever written or copied, never the unused rest of the
+  // buffer: the line buffers are large and made often.
+  BoundedText() { data_[0] = '\0'; }
   explicit BoundedText(std::string_view text) { assign(text); }
+  BoundedText(const BoundedText& other) { assign(other.view()); }
+  BoundedText& operator=(const BoundedText& other) {
+    if (this != &other) assign(other.view());
+    return *this;
+  }
 
   // Each returns false when the text had to be cut.
   bool assign(std::string_view text) {
@@ -62,7 +69,7 @@ class BoundedText {
   char operator[](std::size_t i) const { return data_[i]; }
 
  private:
-  char data_[N] = {};
+  char data_[N];
   std::size_t length_ = 0;
 };
 

@@ -114,6 +114,23 @@ TEST_F(TermTableTest, FreeEmptiesAndInitMakesItUsableAgain) {
   EXPECT_EQ(table.put_int("a", 1), kTableOk);
 }
 
+TEST(GrowingTermTable, KeepsEveryEntryFindableAsItGrowsToItsBucketCount) {
+  for (TableSizing sizing : {TableSizing::kGrowing, TableSizing::kFullSize}) {
+    TextTable table(30001, std::pmr::new_delete_resource(), sizing);
+    for (int i = 0; i < 40000; ++i) ASSERT_EQ(table.put_int(std::to_string(i), i), kTableOk);
+    EXPECT_EQ(table.entry_count, 40000);
+    for (int i = 0; i < 40000; i += 7) {
+      std::int32_t value = -1;
+      ASSERT_EQ(table.get_int(std::to_string(i), &value), kTableOk);
+      EXPECT_EQ(value, i);
+    }
+    for (int i = 0; i < 40000; i += 2) ASSERT_EQ(table.remove(std::to_string(i)), kTableOk);
+    EXPECT_EQ(table.entry_count, 20000);
+    EXPECT_FALSE(table.has("10"));
+    EXPECT_TRUE(table.has("11"));
+  }
+}
+
 TEST(WideTermTable, BehavesLikeTheEightBitTable) {
   WideTable table(7);
   EXPECT_EQ(table.put_int(u"\uAC00\uAE09", 3), kTableOk);
