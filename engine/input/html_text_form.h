@@ -12,7 +12,8 @@ namespace phx {
 
 // Rewrites `text` for the HTML filter when `language` is Japanese or Korean
 // and sets `text_form` to the code the filter reads (0 for single-byte
-// text). 0, or 1 when memory runs out.
+// text). The converters keep a partial character in the document's codec
+// state for the next buffer. 0, or 1 when memory runs out.
 int prepare_for_html_filter(DocumentMemory& doc, int language, DecodedText& text,
                             int& text_form);
 

@@ -99,6 +99,29 @@ TEST_F(InputChain, JapaneseTextKeepsA0ForTheHtmlFilter) {
   EXPECT_EQ(read("\x82\xA0<b>x</b>"), "\x82\xA0x");
 }
 
+// Wide text reaches the HTML filter as Shift-JIS or KSC bytes.
+TEST_F(InputChain, WideTextIsRewrittenForTheHtmlFilter) {
+  ASSERT_EQ(PhxActivateHTMLFilter(doc_, stop_), 0);
+  const struct {
+    int language;
+    int code;
+    std::string input;
+    std::string expected;
+  } cases[] = {
+      {3, 2, std::string("<\0b\0>\0\x42\x30<\0/\0b\0>\0", 16), "\x82\xA0"},
+      {3, 4, "<b>\x1B$B$\"\x1B(B</b>", "\x82\xA0"},
+      {3, 5, "<b>\xA4\xA2</b>", "\xA4\xA2"},
+      {6, 2, std::string("<\0b\0>\0\x00\xAC<\0/\0b\0>\0", 16), "\xB0\xA1"},
+      {6, 7, "<b>\x88\x61</b>", "\xB0\xA1"},
+      {6, 6, "<b>\xB0\xA1</b>", "\xB0\xA1"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(PhxSetDocumentLanguage(doc_, c.language), 0);
+    ASSERT_EQ(PhxSetInputCode(doc_, c.code), 0);
+    EXPECT_EQ(visible(read(c.input)), visible(c.expected)) << c.language << " " << c.code;
+  }
+}
+
 TEST_F(InputChain, ReadsThroughThePublicInterface) {
   ASSERT_EQ(PhxActivateEmailFilter(doc_, stop_), 0);
   ASSERT_EQ(PhxActivateHTMLFilter(doc_, stop_), 0);
