@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "allocator_tuning.h"
 #include "phraxis.hpp"
 #include "phraxis_cli.h"
 
@@ -74,12 +73,8 @@ class DocumentSet {
   std::vector<std::string> files_;
 };
 
-// The documents, and the allocator set up as the phraxis program does.
 const DocumentSet& documents() {
-  static const DocumentSet set = [] {
-    phraxis_cli::keep_freed_memory_for_reuse();
-    return DocumentSet();
-  }();
+  static const DocumentSet set;
   return set;
 }
 
