@@ -55,6 +55,7 @@ int code_like_words(std::string_view sentence) {
 bool is_fragment(const SentenceQualityRules& rules, std::string_view sentence) {
   std::string lowered(sentence);
   for (char& c : lowered) lower_char(c);
+  if (rules.fold_before_endings != nullptr) rules.fold_before_endings(lowered);
   for (std::size_t i = 0; i < rules.fragment_ending_count; ++i) {
     if (ends_with(lowered, rules.fragment_endings[i])) return true;
   }
@@ -151,6 +152,7 @@ const SentenceQualityRules kEnglishSentenceQuality{
     .leading_skip = ByteSet(std::string_view("0123456789.) \"'`\x91\x93")),
     .fragment_endings = kEnglishFragmentEndings,
     .fragment_ending_count = std::size(kEnglishFragmentEndings),
+    .fold_before_endings = nullptr,
     .extra_penalty = nullptr,
 };
 

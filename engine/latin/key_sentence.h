@@ -48,9 +48,11 @@ struct SentenceQualityRules {
   ByteSet clutter;
   // Skipped at the start before the sentence must show a capital.
   ByteSet leading_skip;
-  // A longer sentence ending in one of these is a fragment (4 points).
+  // A longer sentence ending in one of these is a fragment (4 points). The
+  // sentence is compared lower-cased, and folded first when a fold is given.
   const std::string_view* fragment_endings;
   std::size_t fragment_ending_count;
+  void (*fold_before_endings)(std::string& lowered);
   // Points a variant takes off on top of the common rules (0 for none).
   int (*extra_penalty)(std::string_view sentence);
 };
