@@ -52,8 +52,11 @@ int code_like_words(std::string_view sentence) {
   return penalty;
 }
 
+// Endings are short: only the sentence's tail is compared.
+constexpr std::size_t kFragmentTailBytes = 16;
+
 bool is_fragment(const SentenceQualityRules& rules, std::string_view sentence) {
-  std::string lowered(sentence);
+  std::string lowered(sentence.substr(sentence.size() - std::min(sentence.size(), kFragmentTailBytes)));
   for (char& c : lowered) lower_char(c);
   if (rules.fold_before_endings != nullptr) rules.fold_before_endings(lowered);
   for (std::size_t i = 0; i < rules.fragment_ending_count; ++i) {

@@ -1,6 +1,7 @@
 #include "latin/match_phrase.h"
 
-#include <string>
+#include <algorithm>
+
 
 #include "api/sentence_record.h"
 #include "text/byte_set.h"
@@ -21,16 +22,27 @@ bool ends_word(std::string_view text, int at) {
   return kGaps.contains(c) || kWordBoundaries.contains(c);
 }
 
-std::string comparable(std::string_view text, int match_type) {
-  std::string copy(text);
-  if ((match_type & kMatchCase) == 0) {
-    for (char& c : copy) lower_char(c);
+// A copy of a text for comparing, in a buffer that fits every text the
+// matcher accepts.
+class Comparable {
+ public:
+  Comparable(std::string_view text, int match_type)
+      : length_(std::min(text.size(), kSentenceBufferBytes)) {
+    const bool fold_case = (match_type & kMatchCase) == 0;
+    const bool fold_accents = (match_type & kMatchAccents) == 0;
+    for (std::size_t i = 0; i < length_; ++i) {
+      char c = text[i];
+      if (fold_case) lower_char(c);
+      if (fold_accents) c = fold_accent(c);
+      bytes_[i] = c;
+    }
   }
-  if ((match_type & kMatchAccents) == 0) {
-    for (char& c : copy) c = fold_accent(c);
-  }
-  return copy;
-}
+  std::string_view view() const { return {bytes_, length_}; }
+
+ private:
+  char bytes_[kSentenceBufferBytes];
+  std::size_t length_;
+};
 
 std::string_view trim_spaces(std::string_view text) {
   const std::size_t from = text.find_first_not_of(' ');
@@ -130,8 +142,10 @@ MatchResult match_phrase(std::string_view text, std::string_view phrase, int mat
     return kTooLongToMatch;
   }
   if (phrase.empty()) return kNotMatched;
-  const std::string t = comparable(text, match_type);
-  const std::string p = comparable(phrase, match_type);
+  const Comparable text_copy(text, match_type);
+  const Comparable phrase_copy(phrase, match_type);
+  const std::string_view t = text_copy.view();
+  const std::string_view p = phrase_copy.view();
   if (find_substring(t, p, (match_type & kMatchWholeWords) != 0, span)) return kMatched;
   if ((match_type & kMatchWordByWord) != 0 && find_word_by_word(t, p, span)) return kMatched;
   if ((match_type & kMatchIgnoringGaps) != 0 && find_ignoring_gaps(t, p, span)) return kMatched;
