@@ -10,6 +10,7 @@
 #include "latin/english.h"
 #include "latin/highlight_markup.h"
 #include "latin/key_sentence.h"
+#include "api/sentence_record.h"
 #include "latin/sentence_buffer.h"
 
 namespace phx::testing {
@@ -109,6 +110,24 @@ TEST(RenderHighlight, TableOfSentencesAndTypes) {
     EXPECT_EQ(render_case(c, *stop), c.expected)
         << c.text << " with type " << c.highlight_type;
   }
+  EXPECT_EQ(PhxClearStopMemory(stop), 0);
+}
+
+// Escapes and tags may make a highlight much longer than the sentence
+// buffer; it is written whole.
+TEST(RenderHighlight, MarkupGrowsPastTheSentenceBuffer) {
+  StopMemory* stop = nullptr;
+  ASSERT_EQ(PhxCreateStopMemory(&stop), 0);
+  std::string asides;
+  std::string escaped;
+  for (int i = 0; i < 300; ++i) {
+    asides += "<a> ";
+    escaped += "&lt;a&gt; ";
+  }
+  const RenderCase c{"Solar panels " + asides + "end.", {"solar panels"}, 24, ""};
+  const std::string rendered = render_case(c, *stop);
+  EXPECT_GT(rendered.size(), kSentenceBufferBytes);
+  EXPECT_EQ(rendered, "<b>Solar panels</b> " + kGrey + escaped + kEndGrey + "end.");
   EXPECT_EQ(PhxClearStopMemory(stop), 0);
 }
 
