@@ -1,4 +1,4 @@
-// Replays the committed fuzzing corpus through the fuzz target, so that every
+// Replays a committed fuzzing corpus through its fuzz target, so that every
 // ordinary test run exercises it without libFuzzer.
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ namespace {
 
 TEST(FuzzCorpus, EveryInputRunsCleanly) {
   const std::filesystem::path corpus =
-      std::filesystem::path(PHX_SOURCE_DIR) / "fuzz" / "corpus" / "input_path";
+      std::filesystem::path(PHX_SOURCE_DIR) / "fuzz" / "corpus" / PHX_FUZZ_CORPUS;
   ASSERT_TRUE(std::filesystem::is_directory(corpus));
   int replayed = 0;
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
