@@ -2,7 +2,7 @@
 // EUC-JP to wide text.
 #include <gtest/gtest.h>
 
-#include "byte_text.h"
+#include "support/byte_text.h"
 #include "japanese/jpio.h"
 
 namespace phx {

@@ -2,7 +2,7 @@
 // UCS2 rewriting and the JIS X 0208 pair arithmetic.
 #include <gtest/gtest.h>
 
-#include "byte_text.h"
+#include "support/byte_text.h"
 #include "japanese/jpio.h"
 
 namespace phx {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "byte_text.h"
+#include "support/byte_text.h"
 #include "japanese/jpio.h"
 #include "japanese/sjis_tables.h"
 

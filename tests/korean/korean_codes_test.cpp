@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "byte_text.h"
+#include "support/byte_text.h"
 #include "korean/hangul_syllables.h"
 #include "korean/korean_codes.h"
 #include "korean/ksc_tables.h"
