@@ -113,7 +113,7 @@ struct DocumentMemory {
   int highlights_active = 0;
   int highlight_bits = 0;
   int sentence_count = 0;
-  std::unique_ptr<phx::SentenceRecord[]> sentences;  // made by PhxActivateHighlights
+  phx::SentenceStore sentences;  // active after PhxActivateHighlights
   // The sentence being collected, the number of its first word (0 while not
   // yet known), and whether it grew too long and is being discarded.
   phx::SentenceBuffer sentence_buffer;
@@ -129,9 +129,7 @@ namespace phx {
 // Makes an empty store of kSentenceStoreSize sentences and switches
 // highlights on. 0, or 1 when memory ran out (the record is then unchanged).
 inline int activate_highlights(DocumentMemory& doc) {
-  std::unique_ptr<SentenceRecord[]> store(new (std::nothrow) SentenceRecord[kSentenceStoreSize]);
-  if (store == nullptr) return 1;
-  doc.sentences = std::move(store);
+  doc.sentences.activate();
   doc.sentence_count = 0;
   doc.sentence_buffer.clear();
   doc.sentence_start = 0;

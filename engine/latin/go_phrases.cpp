@@ -70,7 +70,7 @@ int find_go_phrases(const LatinLanguage& language, DocumentMemory& doc, const St
 
 int add_go_phrases(const LatinLanguage& language, DocumentMemory& doc, const StopMemory& stop,
                    SelectionTables& tables) {
-  if (doc.sentences == nullptr || go_count(stop, language.language_id) <= 0) return kOk;
+  if (!doc.sentences.active() || go_count(stop, language.language_id) <= 0) return kOk;
   std::vector<FoundGoPhrase> found;
   const int wanted = tables.parameters.output_count - tables.output_count;
   if (int result = find_go_phrases(language, doc, stop, wanted, found); result != kOk) {

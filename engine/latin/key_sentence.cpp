@@ -246,7 +246,7 @@ void mark_phrase(const LatinLanguage& language, HighlightSlot& slot, const StopM
 int choose_key_sentence(const LatinLanguage& language, DocumentMemory& doc,
                         const StopMemory& stop, const KeyPhrase& phrase,
                         SelectionTables& tables) {
-  if (doc.sentence_count == 0 || doc.sentences == nullptr) return kOk;
+  if (doc.sentence_count == 0 || !doc.sentences.active()) return kOk;
   const int chosen = choose_sentence(language, doc, phrase);
   if (chosen < 0) return kOk;
   const SentenceRecord& sentence = doc.sentences[chosen];

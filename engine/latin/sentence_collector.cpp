@@ -47,7 +47,9 @@ void store_sentence(const LatinLanguage& language, DocumentMemory& doc) {
   if (language.keeps_sentence != nullptr && !language.keeps_sentence(sentence.text_view())) {
     return;
   }
-  phx::SentenceRecord& record = doc.sentences[doc.sentence_count];
+  phx::SentenceRecord* stored = doc.sentences.append();
+  if (stored == nullptr) return;  // the store is full
+  phx::SentenceRecord& record = *stored;
   if (doc.sentence_flag == 0 && !sentence.empty()) {
     record.text.assign(sentence.text_view());
     record.mask.assign(sentence.mask_view());
@@ -244,7 +246,7 @@ int activate_for_go_phrases(DocumentMemory& doc) { return activate_highlights(do
 
 int collect_sentence(const LatinLanguage& language, DocumentMemory& doc, const StopMemory& stop,
                      std::string_view token, std::string_view normal, bool counted) {
-  if (token.empty() || doc.sentences == nullptr || doc.sentence_count >= kSentenceStoreSize) {
+  if (token.empty() || !doc.sentences.active() || doc.sentence_count >= kSentenceStoreSize) {
     return kOk;
   }
   const bool rule = is_rule(token);

@@ -108,10 +108,16 @@ TEST_F(ApiTest, FiltersPointAtTheTablesOfTheirStopMemory) {
 TEST_F(ApiTest, HighlightsMakeTheSentenceStore) {
   ASSERT_EQ(PhxActivateHighlights(doc), 0);
   EXPECT_EQ(doc->highlights_active, 1);
-  ASSERT_NE(doc->sentences, nullptr);
-  EXPECT_EQ(doc->sentences[0].position, -1);
-  EXPECT_EQ(doc->sentences[phx::kSentenceStoreSize - 1].position, -1);
+  EXPECT_TRUE(doc->sentences.active());
+  EXPECT_EQ(doc->sentences.size(), 0);
   EXPECT_EQ(doc->sentence_count, 0);
+  // The store takes at most its size of sentences.
+  for (int i = 0; i < phx::kSentenceStoreSize; ++i) {
+    phx::SentenceRecord* record = doc->sentences.append();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ(record->position, -1);
+  }
+  EXPECT_EQ(doc->sentences.append(), nullptr);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ HighlightResult run_with_highlights(std::string_view latin1_text, const Highligh
     EXPECT_NE(highlight, nullptr);
     result.highlights.push_back(as_latin1(highlight, run.output_code));
   }
-  for (int i = 0; doc->sentences != nullptr && i < doc->sentence_count; ++i) {
+  for (int i = 0; doc->sentences.active() && i < doc->sentence_count; ++i) {
     const SentenceRecord& record = doc->sentences[i];
     result.sentences.push_back({record.text, record.mask, record.position});
   }

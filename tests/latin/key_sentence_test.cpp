@@ -75,7 +75,10 @@ class KeySentenceChoice : public ::testing::Test {
   // Stores a sentence beginning at `first_word` (by default every byte
   // ordinary).
   void add_sentence(const std::string& text, int first_word, std::string mask = {}) {
-    SentenceRecord& record = doc_->sentences[doc_->sentence_count++];
+    SentenceRecord* stored = doc_->sentences.append();
+    ASSERT_NE(stored, nullptr);
+    ++doc_->sentence_count;
+    SentenceRecord& record = *stored;
     record.text = text;
     record.mask = mask.empty() ? std::string(text.size(), kMaskOrdinary) : mask;
     record.position = first_word;
