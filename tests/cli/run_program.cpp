@@ -13,22 +13,6 @@ extern char** environ;
 
 namespace phx_test {
 
-std::string read_file(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
-}
-
-namespace {
-
-void write_file(const std::filesystem::path& path, const std::string& content) {
-  std::ofstream file(path, std::ios::binary);
-  file << content;
-}
-
-}  // namespace
-
 ScratchDirectory::ScratchDirectory() {
   std::random_device random;
   for (;;) {
@@ -99,26 +83,6 @@ ProgramRun run_program(const std::string& program, const std::vector<std::string
   run.out = read_file(out_path);
   run.err = read_file(err_path);
   return run;
-}
-
-std::string compare_with_golden(const std::filesystem::path& golden, const std::string& actual) {
-  const char* update = std::getenv("PHX_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    std::filesystem::create_directories(golden.parent_path());
-    write_file(golden, actual);
-    return {};
-  }
-  if (!std::filesystem::exists(golden)) {
-    return "missing golden file " + golden.string() + " (run with PHX_UPDATE_GOLDEN=1)";
-  }
-  const std::string expected = read_file(golden);
-  if (expected == actual) return {};
-  std::size_t at = 0;
-  while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
-  const std::size_t from = at > 80 ? at - 80 : 0;
-  return "output differs from " + golden.string() + " at byte " + std::to_string(at) +
-         "\n--- expected ---\n" + expected.substr(from, 240) + "\n--- actual ---\n" +
-         actual.substr(from, 240) + "\n(run with PHX_UPDATE_GOLDEN=1 after a deliberate change)";
 }
 
 }  // namespace phx_test

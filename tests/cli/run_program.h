@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/golden.h"
+
 namespace phx_test {
 
 struct ProgramRun {
@@ -38,12 +40,5 @@ class ScratchDirectory {
  private:
   std::filesystem::path path_;
 };
-
-std::string read_file(const std::filesystem::path& path);
-
-// Compares `actual` with the golden file; with PHX_UPDATE_GOLDEN=1 in the
-// environment it rewrites the file instead (after a deliberate change).
-// Returns an empty string when they agree, else a description.
-std::string compare_with_golden(const std::filesystem::path& golden, const std::string& actual);
 
 }  // namespace phx_test

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "filter_runner.h"
+#include "support/golden.h"
 
 namespace phx::testing {
 namespace {
@@ -19,12 +20,7 @@ std::string fixture_path(const std::string& name) {
   return std::string(PHX_SOURCE_DIR) + "/tests/filters/fixtures/" + name;
 }
 
-std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using phx_test::read_file;
 
 struct Fixture {
   const char* input;
@@ -48,9 +44,7 @@ TEST_P(FilterFixtures, MatchesExpectedOutput) {
   const std::string output = run_filter(f.filter, input, {}, true, &cut);
   EXPECT_FALSE(cut);
   const std::string expected_path = fixture_path(f.expected);
-  if (std::getenv("PHX_UPDATE_GOLDEN") != nullptr) {
-    std::ofstream(expected_path, std::ios::binary) << output;
-  }
+  if (phx_test::updating_golden_files()) phx_test::write_file(expected_path, output);
   EXPECT_EQ(visible(output), visible(read_file(expected_path)));
 }
 

@@ -88,6 +88,10 @@ EnglishResult run_english(std::string_view latin1_text, const EnglishRun& run) {
   if (!run.text_filter) {
     EXPECT_EQ(PhxDeactivateTextFilter(doc), 0);
   }
+  EXPECT_EQ(PhxSetHighlightType(doc, run.highlight_type), 0);
+  if (run.highlights) {
+    EXPECT_EQ(PhxActivateHighlights(doc), 0);
+  }
 
   const std::string input = encode_input(latin1_text, run.input_code);
   std::size_t from = 0;
@@ -112,9 +116,17 @@ EnglishResult run_english(std::string_view latin1_text, const EnglishRun& run) {
     result.phrases.push_back(phrase_as_latin1(phrase, run.output_code));
     result.scores.push_back(score);
   }
+  EXPECT_EQ(PhxGetHighlightListSize(doc, &count), 0);
+  for (int i = 0; i < count; ++i) {
+    const char* highlight = nullptr;
+    EXPECT_EQ(PhxGetHighlightByIndex(doc, i, &highlight), 0);
+    EXPECT_NE(highlight, nullptr);
+    result.highlights.push_back(phrase_as_latin1(highlight, run.output_code));
+  }
   EXPECT_EQ(PhxGetDocumentProperties(doc, 1, &result.word_count), 0);
   EXPECT_EQ(PhxGetDocumentProperties(doc, 2, &result.content_word_count), 0);
   EXPECT_EQ(PhxGetDocumentProperties(doc, 3, &result.whole_document), 0);
+  if (run.inspect) run.inspect(doc);
   EXPECT_EQ(PhxClearDocumentMemory(doc), 0);
   if (stop != run.shared_stop) {
     EXPECT_EQ(PhxClearStopMemory(stop), 0);

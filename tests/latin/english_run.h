@@ -15,6 +15,7 @@ struct EnglishResult {
   int read_result = 0;  // first non-zero result of a read, or of the end
   std::vector<std::string> phrases;  // as Latin-1, whatever the output code
   std::vector<double> scores;
+  std::vector<std::string> highlights;  // as Latin-1, whatever the output code
   int word_count = 0;
   int content_word_count = 0;
   int whole_document = 0;
@@ -32,6 +33,11 @@ struct EnglishRun {
   std::function<void(StopMemory*)> prepare_stop;
   // A stop memory to use instead of a fresh one (made once for many runs).
   StopMemory* shared_stop = nullptr;
+  // Highlights: whether to ask for them, and their type.
+  bool highlights = false;
+  int highlight_type = 0;
+  // Called on the document after its end, before it is cleared.
+  std::function<void(DocumentMemory*)> inspect;
 };
 
 // Encodes Latin-1 text in the input code (0, 1 or 2) of the run.

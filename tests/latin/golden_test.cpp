@@ -13,18 +13,14 @@
 #include <string>
 
 #include "english_run.h"
+#include "support/golden.h"
 
 namespace phx::testing {
 namespace {
 
 const std::string kGoldenDir = std::string(PHX_SOURCE_DIR) + "/tests/latin/golden/";
 
-std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using phx_test::read_file;
 
 // The engine's answer in the form of a golden file.
 std::string render(const EnglishResult& r) {
@@ -64,12 +60,7 @@ TEST_P(Golden, MatchesTheExpectedPhrases) {
   std::snprintf(suffix, sizeof suffix, ".n%g.expected", c.phrases_wanted);
   const std::string expected_path = kGoldenDir + c.document + suffix;
   const std::string actual = render(result);
-  const char* update = std::getenv("PHX_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    std::ofstream(expected_path, std::ios::binary) << actual;
-    GTEST_SKIP() << "rewrote " << expected_path;
-  }
-  EXPECT_EQ(actual, read_file(expected_path)) << "golden file " << expected_path;
+  EXPECT_EQ(phx_test::compare_with_golden(expected_path, actual), "");
 }
 
 const GoldenCase kGoldenCases[] = {

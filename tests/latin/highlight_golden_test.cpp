@@ -16,18 +16,14 @@
 #include <string>
 
 #include "highlight_run.h"
+#include "support/golden.h"
 
 namespace phx::testing {
 namespace {
 
 const std::string kGoldenDir = std::string(PHX_SOURCE_DIR) + "/tests/latin/golden/";
 
-std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using phx_test::read_file;
 
 std::string read_document(const char* name) { return read_file(kGoldenDir + name + ".txt"); }
 
@@ -77,12 +73,7 @@ TEST_P(HighlightGolden, KeepsThePhrasesAndMatchesTheExpectedHighlights) {
 
   const std::string expected_path = base + ".h" + std::to_string(c.highlight_type) + ".expected";
   const std::string actual = render_highlights(result);
-  const char* update = std::getenv("PHX_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    std::ofstream(expected_path, std::ios::binary) << actual;
-    GTEST_SKIP() << "rewrote " << expected_path;
-  }
-  EXPECT_EQ(actual, read_file(expected_path)) << "golden file " << expected_path;
+  EXPECT_EQ(phx_test::compare_with_golden(expected_path, actual), "");
 }
 
 const HighlightGoldenCase kHighlightGoldenCases[] = {
